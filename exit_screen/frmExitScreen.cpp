@@ -1,0 +1,168 @@
+// The exit screen's layout and behaviour. Positions are in twips.
+#include "frmExitScreen.h"
+
+#include "shell/app_icon.h"
+#include "shell/application.h"
+#include "shell/forms.h"
+#include "shell/link_label.h"
+#include "shell/look.h"
+#include "shell/modHelp.h"
+#include "shell/resume_next.h"
+#include "shell/seams.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace amorix {
+
+const std::array<QString, 4> kSupportTexts = {
+    QStringLiteral("Velmora Softwares, such as this can be created and maintained only with your support. The best "
+                   "way to support Velmora Board is to visit Velmora regularly and take part in the discussions and "
+                   "other activities on the board."),
+    QStringLiteral("Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. "
+                   "These softwares cannot be supported and maintained, without you regularly visiting Velmora"),
+    QStringLiteral("Velmora is a FREE online discussion forum for all things mystic. To help Velmora develop and "
+                   "maintain this software visit Velmora regularly."),
+    QStringLiteral("Velmora needs your help. All you need to do is visit Velmora regularly and take part in the "
+                   "various discussions and activites to help us maintain and develop more Velmora Softwares."),
+};
+
+// Two paragraphs: the run of 61 spaces between them wraps into a gap.
+const QString kCatalogueText =
+    QStringLiteral("If you have enjoyed this software you will surely be interested in our other Velmora Softwares. "
+                   "Velmora is one of the world") + QChar(0x2019)
+    + QStringLiteral("s largest sources of programs on astrology, psychic matters, tarot, numerology and the "
+                     "occult.")
+    + QString(61, u' ')
+    + QStringLiteral("All the programs in the Velmora Softwares suite are simple and easy to use. They are fun and "
+                     "informative at the same time. Try them out and share the experience with your friends and "
+                     "family. ");
+
+namespace {
+
+QGroupBox* navyFrame(QWidget* parent, const QString& caption, const QRect& place)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setGeometry(place);
+    frame->setFont(verdana(9.75, true));
+    setBackground(frame, colour::navy);
+    setTextColour(frame, colour::white);
+    return frame;
+}
+
+} // namespace
+
+frmExitScreen::frmExitScreen(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("QX Amorix v1.0"));
+    setWindowIcon(appIcon());
+    setFixedSize(twipsSize(11115, 4725));
+    setBackground(this, colour::white);
+    setFont(verdana(8.25));
+
+    Picture1 = new QLabel(this);
+    Picture1->setGeometry(twips(360, 120, 480, 480));
+    Picture1->setPixmap(appIcon().pixmap(32, 32));
+
+    Label1 = new QLabel(QStringLiteral("QX Amorix v1.0"), this);
+    Label1->setGeometry(twips(1080, 240, 5910, 435));
+    Label1->setFont(faceFont(QStringLiteral("MS Sans Serif"), 18));
+
+    Label2 = new QLabel(kSupportTexts[1], this);
+    Label2->setGeometry(twips(120, 840, 6975, 1095));
+    Label2->setFont(verdana(9.75, true));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setTextFormat(Qt::PlainText);
+
+    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Velmora Now"), this);
+    Check1->setGeometry(twips(30, 2040, 7185, 555));
+    Check1->setFont(verdana(14.25));
+    Check1->setCursor(Qt::PointingHandCursor);
+    setTextColour(Check1, colour::blue);
+    connect(Check1, &QCheckBox::toggled, this, &frmExitScreen::Check1_Click);
+
+    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose->setGeometry(twips(6000, 2760, 1245, 375));
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
+
+    Frame2 = navyFrame(this, QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
+    buildReferAFriend();
+
+    Frame6 = navyFrame(this, QStringLiteral("Download Velmora Softwares"), twips(7320, 120, 3735, 4575));
+    Label3 = new QLabel(kCatalogueText, Frame6);
+    Label3->setGeometry(twips(120, 360, 3495, 3855));
+    Label3->setFont(verdana(9));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setTextFormat(Qt::PlainText);
+    setTextColour(Label3, colour::white);
+
+    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Velmora Softwares"), Frame6);
+    lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
+    lblGoToHome->setFont(verdana(9, true, true));
+    setTextColour(lblGoToHome, colour::yellow);
+    connect(lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
+
+    QWidget* order[] = {cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName, txtMessage};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    forms::add(this);
+    Form_Load();
+}
+
+void frmExitScreen::Form_Load()
+{
+    resumeNext([] { dice().seedFromClock(); });
+    resumeNext([&] { Label2->setText(kSupportTexts[static_cast<std::size_t>(drawBelow(4))]); });
+    // Topmost is set with the window flags above; showing it is the caller's.
+}
+
+void frmExitScreen::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The screen opens as the active window, ready for Enter on "E&xit".
+    activateWindow();
+    raise();
+    cmdClose->setFocus();
+}
+
+void frmExitScreen::Check1_Click()
+{
+    if (!Check1->isChecked())
+        return;
+    resumeNext([&] { Check1->setChecked(false); });
+    modHelp::OpenHomePage();
+}
+
+void frmExitScreen::lblGoToHome_Click() { modHelp::OpenSoftwaresPage(); }
+
+void frmExitScreen::cmdClose_Click() { ExitApplication(); }
+
+void frmExitScreen::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frmExitScreen::Form_Unload()
+{
+    forms::remove(this);
+    ExitApplication();
+}
+
+} // namespace amorix

@@ -1,0 +1,278 @@
+// The main window's layout and loading. Positions are in twips, as laid out
+// for the window's fixed size; captions and colours stand beside their control.
+#include "frmMain.h"
+
+#include "shell/forms.h"
+#include "shell/link_label.h"
+#include "shell/look.h"
+#include "shell/resume_next.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace amorix {
+namespace {
+
+const QStringList kMonths = {
+    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+    QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
+    QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
+    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+};
+
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+
+QFrame* viewFrame(QWidget* parent, const QRect& place, const QColor& background)
+{
+    auto* frame = new QFrame(parent);
+    frame->setGeometry(place);
+    frame->setFrameShape(QFrame::NoFrame);
+    setBackground(frame, background);
+    return frame;
+}
+
+QLabel* captionLabel(QWidget* parent, const QString& caption, const QRect& place, const QColor& text)
+{
+    auto* label = new QLabel(labelText(caption), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(verdana(8.25, true));
+    setTextColour(label, text);
+    label->setGeometry(place);
+    return label;
+}
+
+// A label that sizes itself to its text, placed by its top-left corner.
+QLabel* autoSizeLabel(QWidget* parent, const QString& caption, int leftTwips, int topTwips, const QColor& text)
+{
+    QLabel* label = captionLabel(parent, caption, QRect(), text);
+    label->move(pixels(leftTwips), pixels(topTwips));
+    label->adjustSize();
+    return label;
+}
+
+QLabel* wrappedLabel(QWidget* parent, const QString& caption, const QRect& place, const QColor& text)
+{
+    QLabel* label = captionLabel(parent, caption, place, text);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+LinkLabel* bannerLink(QWidget* parent, const QString& caption, const QRect& place, bool opaque)
+{
+    auto* link = new LinkLabel(caption, parent);
+    link->setFont(verdana(8.25, true, true));
+    link->setGeometry(place);
+    link->setWordWrap(true);
+    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(link, colour::linkBlue);
+    if (opaque)
+        setBackground(link, colour::black);
+    return link;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("QX Amorix v1.0"));
+    setFont(verdana(8.25));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+
+    auto* window = new QWidget(this);
+    window->setFixedSize(twipsSize(8250, 5520));
+    setBackground(window, colour::black);
+    setCentralWidget(window);
+
+    Label61 = bannerLink(window,
+                         QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For "
+                                        "Everything Mystic. Visit Velmora Now"),
+                         twips(862, 0, 6510, 465), false);
+    Label61->setAlignment(Qt::AlignCenter);
+    connect(Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
+
+    buildInputArea(window);
+    buildReadingView(window);
+    buildBanner(window);
+    buildMenu();
+    setTabOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    forms::add(this);
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildInputArea(QWidget* window)
+{
+    fraMain = viewFrame(window, twips(0, 480, 8250, 4200), colour::darkGrey);
+
+    lblLabel[15] = wrappedLabel(fraMain,
+                                QStringLiteral("Let QX Amorix tell you more about your relationship. Just enter your "
+                                               "partner's and your date of birth and know more about your love "
+                                               "prospects!"),
+                                twips(240, 120, 7755, 675), colour::white);
+
+    const QString captions[2] = {QStringLiteral("Your Personal Details"),
+                                 QStringLiteral("Your Partner's Personal Details")};
+    const int tops[2] = {960, 2325};
+    for (int person = 0; person < 2; ++person) {
+        auto* frame = new QGroupBox(captions[person], fraMain);
+        frame->setGeometry(twips(1875, tops[person], 4500, 1250));
+        frame->setFont(verdana(8.25, true));
+        setBackground(frame, colour::teal);
+        setTextColour(frame, colour::brown);
+        fraDetails[person] = frame;
+        buildPersonDetails(person, frame);
+    }
+
+    cmdProceed = new QPushButton(QStringLiteral("&Get My Amorix Reading"), fraMain);
+    cmdProceed->setGeometry(twips(1875, 3690, 4500, 375));
+    cmdProceed->setFont(verdana(8.25, true));
+    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+}
+
+void frmMain::buildPersonDetails(int person, QGroupBox* frame)
+{
+    const QString whose = person == 0 ? QStringLiteral("Your") : QStringLiteral("Your partner's");
+    const int nameLabel = person == 0 ? 1 : 3;
+    const int dateLabel = person == 0 ? 0 : 2;
+
+    lblLabel[nameLabel] = captionLabel(frame, QStringLiteral("Name"), twips(120, 403, 555, 195), colour::brown);
+
+    txtName[person] = new QLineEdit(frame);
+    txtName[person]->setGeometry(twips(1320, 350, 3050, 300));
+    txtName[person]->setFont(verdana(8.25));
+    txtName[person]->setAccessibleName(whose + QStringLiteral(" name"));
+    lblLabel[nameLabel]->setBuddy(txtName[person]);
+
+    lblLabel[dateLabel] = captionLabel(frame, QStringLiteral("Birth Day"), twips(120, 860, 900, 195), colour::brown);
+
+    const auto list = [&](const QRect& place, const QString& what) {
+        auto* combo = new QComboBox(frame);
+        combo->setGeometry(place);
+        combo->setFont(verdana(8.25));
+        combo->setAccessibleName(whose + u' ' + what);
+        return combo;
+    };
+    cboMonth[person] = list(twips(1320, 800, 1455, 315), QStringLiteral("birth month"));
+    cboDate[person] = list(twips(2805, 800, 650, 315), QStringLiteral("birth day"));
+    cboYear[person] = list(twips(3495, 800, 900, 315), QStringLiteral("birth year"));
+    lblLabel[dateLabel]->setBuddy(cboMonth[person]);
+}
+
+void frmMain::buildReadingView(QWidget* window)
+{
+    fraResult = viewFrame(window, twips(0, 480, 8250, 4200), colour::darkGrey);
+
+    TS = new QTabBar(fraResult);
+    TS->setGeometry(twips(0, 60, 8250, 1215));
+    TS->setFont(verdana(8.25, true));
+    TS->setDrawBase(false);
+    TS->setExpanding(false);
+    TS->addTab(QStringLiteral("My Love Numerology Result"));
+    TS->addTab(QStringLiteral("My Partner's Love Numerology Result"));
+    TS->addTab(QStringLiteral("Love Number"));
+    TS->setAccessibleName(QStringLiteral("Reading"));
+    connect(TS, &QTabBar::currentChanged, this, &frmMain::TS_Click);
+    // Clicking the tab that is already selected still shows its frame.
+    connect(TS, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == TS->currentIndex())
+            TS_Click();
+    });
+
+    for (int k = 0; k < 3; ++k)
+        fraDisplay[k] = viewFrame(fraResult, twips(0, 380, 8250, 3250), colour::darkGrey);
+
+    // The two persons' frames carry the same rows with their own indices.
+    for (int person = 0; person < 2; ++person) {
+        QFrame* frame = fraDisplay[person];
+        const int title = 4 + 5 * person;
+        const int value = 5 * person;
+        lblLabel[title] = autoSizeLabel(frame, QStringLiteral("Name"), 120, 240, colour::teal);
+        lblResult[value] = autoSizeLabel(frame, QStringLiteral("Name"), 2000, 240, colour::cyan);
+        lblLabel[title + 1] = autoSizeLabel(frame, QStringLiteral("Date Of Birth"), 120, 540, colour::teal);
+        lblResult[value + 1] = autoSizeLabel(frame, QStringLiteral("Date"), 2000, 540, colour::cyan);
+        lblLabel[title + 2] = autoSizeLabel(frame, QStringLiteral("Birth Number"), 120, 840, colour::teal);
+        lblResult[value + 2] = autoSizeLabel(frame, QStringLiteral("0"), 2000, 840, colour::cyan);
+        lblLabel[title + 3] = autoSizeLabel(frame, QStringLiteral("Significance"), 120, 1140, colour::teal);
+        lblResult[value + 3] = wrappedLabel(frame, QString(), twips(120, 1440, 8000, 435), colour::cyan);
+        lblLabel[title + 4] = autoSizeLabel(frame, QStringLiteral("Interpretation"), 120, 1980, colour::teal);
+        lblResult[value + 4] = wrappedLabel(frame, QString(), twips(120, 2280, 8000, 795), colour::cyan);
+    }
+    lblLabel[14] = autoSizeLabel(fraDisplay[2], QStringLiteral("Love Number"), 120, 240, colour::teal);
+    lblResult[10] = autoSizeLabel(fraDisplay[2], QStringLiteral("0"), 2000, 240, colour::cyan);
+    lblResult[11] = wrappedLabel(fraDisplay[2], QString(), twips(120, 600, 8000, 1035), colour::cyan);
+
+    // Each value is announced with its row title.
+    for (int i = 0; i < 12; ++i) {
+        static const char* const rows[] = {"name", "date of birth", "birth number", "significance", "interpretation"};
+        const QString whose = i < 5 ? QStringLiteral("Your ") : i < 10 ? QStringLiteral("Partner's ") : QString();
+        lblResult[i]->setAccessibleName(i < 10 ? whose + QLatin1String(rows[i % 5])
+                                               : i == 10 ? QStringLiteral("Love number")
+                                                         : QStringLiteral("Love interpretation"));
+        lblResult[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    }
+
+    cmdBack = new QPushButton(QStringLiteral("&Back"), fraResult);
+    cmdBack->setGeometry(twips(7080, 3680, 1000, 400));
+    cmdBack->setFont(verdana(8.25, true));
+    connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+}
+
+void frmMain::buildBanner(QWidget* window)
+{
+    fraFullBrand = viewFrame(window, twips(0, 4680, 8250, 855), colour::black);
+    lblCobrand = bannerLink(fraFullBrand,
+                            QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
+                                           "your site. Put your site's name &&  link here. See \"Help\" for details. "
+                                           "Click Here for more info on co-branding."),
+                            twips(120, 165, 8025, 615), true);
+    lblFullBrand = bannerLink(fraFullBrand,
+                              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                             "money online. Get this software fully branded for your website. Click "
+                                             "here for more details."),
+                              twips(120, 165, 8025, 615), true);
+    connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+}
+
+void frmMain::setTabOrder()
+{
+    QWidget* order[] = {txtName[0], cboMonth[0], cboDate[0], cboYear[0],
+                        txtName[1], cboMonth[1], cboDate[1], cboYear[1], cmdProceed};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void frmMain::Form_Load()
+{
+    for (int person = 0; person < 2; ++person)
+        resumeNext([&] { cboMonth[person]->addItems(kMonths); });
+    for (int day = 1; day <= 31; ++day)
+        for (int person = 0; person < 2; ++person)
+            resumeNext([&] { cboDate[person]->addItem(QString::number(day)); });
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        for (int person = 0; person < 2; ++person)
+            resumeNext([&] { cboYear[person]->addItem(QString::number(year)); });
+    for (int person = 0; person < 2; ++person) {
+        resumeNext([&] { txtName[person]->clear(); });
+        resumeNext([&] { cboMonth[person]->setCurrentIndex(0); });
+        resumeNext([&] { cboDate[person]->setCurrentIndex(0); });
+        resumeNext([&] { cboYear[person]->setCurrentIndex(0); });
+    }
+    resumeNext([&] { fraMain->raise(); });
+}
+
+} // namespace amorix

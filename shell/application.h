@@ -1,0 +1,33 @@
+// Start and end of a run: the single-instance rule, the update reminder,
+// the main window and its banner, and the one way out.
+#pragma once
+
+#include <cstdint>
+
+namespace amorix {
+
+class InstanceLock;
+class SettingsStore;
+
+// The last draw of CoBrand_Randomize, 1..6.
+extern std::int16_t intCoBrandRandomNumber;
+
+// The process's entry, run once before any window exists.
+void StartApplication(InstanceLock& instance, SettingsStore& store);
+
+// Puts one of the main window's two banner labels in front at random.
+void CoBrand_Randomize();
+
+// Unloads every loaded window in load order, then ends the run with status
+// 0. Safe to call from a window's own unload handling while it runs: the
+// innermost call ends the run and the outer one unloads nothing more.
+void ExitApplication();
+
+// True once ExitApplication has ended the run.
+bool applicationEnded();
+
+// Starts a new run: ExitApplication may end it again. StartApplication
+// calls it; tests that drive several runs in one process call it too.
+void beginRun();
+
+} // namespace amorix

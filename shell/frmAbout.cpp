@@ -1,0 +1,98 @@
+#include "frmAbout.h"
+
+#include "app_icon.h"
+#include "forms.h"
+#include "link_label.h"
+#include "look.h"
+#include "modHelp.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace amorix {
+namespace {
+
+QLabel* tealLabel(QWidget* parent, const QString& text, const QRect& place, const QFont& font, const QColor& ink)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(label, ink);
+    setBackground(label, colour::teal);
+    return label;
+}
+
+LinkLabel* tealLink(QWidget* parent, const QString& text, int leftTwips, int topTwips)
+{
+    auto* link = new LinkLabel(text, parent);
+    link->setFont(verdana(8.25, false, true));
+    link->move(pixels(leftTwips), pixels(topTwips));
+    setTextColour(link, colour::cyan);
+    setBackground(link, colour::teal);
+    link->adjustSize();
+    return link;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("QX Amorix v1.0"));
+    setModal(true);
+    setFixedSize(twipsSize(7065, 3045));
+    setBackground(this, colour::white);
+
+    picIcon = new QLabel(this);
+    picIcon->setGeometry(twips(60, 60, 480, 480));
+    picIcon->setPixmap(appIcon().pixmap(32, 32));
+
+    Label2 = tealLabel(this, QStringLiteral("QX Amorix v1.0"), twips(720, 60, 3990, 240), verdana(9.75, true),
+                       colour::black);
+    Label2->setWordWrap(false);
+    Label2->adjustSize();
+
+    Label1 = tealLabel(this,
+                       QStringLiteral("QX Amorix gives you a better view about the nature of your relationship "
+                                      "with your  partner based on birth number calculations."),
+                       twips(720, 390, 6195, 615), verdana(8.25), colour::black);
+
+    lblHomePage = tealLink(this, QStringLiteral("Click here to visit ") + modHelp::homePageAddress(), 2865, 1005);
+    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+
+    Label3 = tealLabel(this,
+                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                      "online. Get this software fully branded for your website."),
+                       twips(60, 1560, 6885, 435), verdana(8.25, true), colour::white);
+
+    lblCoBrand = tealLink(this, QStringLiteral("Click here for more details"), 4650, 1995);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+
+    // A two-pixel rule across the whole dialog.
+    Line2 = new QFrame(this);
+    Line2->setGeometry(QRect(pixels(-30), pixels(2550) - 1, pixels(7080 + 30), 2));
+    setBackground(Line2, colour::black);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry(twips(5730, 2640, 1260, 345));
+    cmdOK->setFont(verdana(8.25));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    cmdOK->setFocus();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    forms::add(this);
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+void frmAbout::lblHomePage_Click() { modHelp::OpenHomePage(); }
+void frmAbout::lblCoBrand_Click() { modHelp::OpenFullyBrandedPage(); }
+
+} // namespace amorix

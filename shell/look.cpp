@@ -1,0 +1,59 @@
+#include "look.h"
+
+#include <QPalette>
+#include <QWidget>
+
+#include <cmath>
+
+namespace amorix {
+
+QFont faceFont(const QString& family, double points, bool bold, bool underline)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    // Sizes are in pixels at 96 dpi so text keeps its place beside controls
+    // laid out in twips; the device pixel ratio scales both alike.
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont verdana(double points, bool bold, bool underline)
+{
+    return faceFont(QStringLiteral("Verdana"), points, bold, underline);
+}
+
+void setTextColour(QWidget* widget, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget* widget, const QColor& background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QString labelText(const QString& caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&') {
+            if (i + 1 < caption.size() && caption.at(i + 1) == u'&')
+                shown += u'&', ++i;
+            continue;
+        }
+        shown += caption.at(i);
+    }
+    return shown;
+}
+
+} // namespace amorix

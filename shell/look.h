@@ -1,0 +1,57 @@
+// Layout and look helpers shared by the windows: positions come in twips
+// (15 twips a pixel at 96 dpi; Qt scales pixels for high-dpi screens),
+// fonts by face and point size, colours per control.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace amorix {
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int pixels(int twips)
+{
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+constexpr QRect twips(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+constexpr QSize twipsSize(int width, int height) { return QSize(pixels(width), pixels(height)); }
+
+// A face at a size in points as laid out at 96 dpi. Where the face is not
+// installed the nearest sans face of the same size and weight stands in.
+QFont faceFont(const QString& family, double points, bool bold = false, bool underline = false);
+QFont verdana(double points, bool bold = false, bool underline = false);
+
+// Sets a control's text colour and, when given, fills its background.
+void setTextColour(QWidget* widget, const QColor& text);
+void setBackground(QWidget* widget, const QColor& background);
+
+// Caption as a plain label shows it: "&&" is one ampersand, a lone "&"
+// (an access-key mark) is dropped.
+QString labelText(const QString& caption);
+
+// Named colours of the layout.
+namespace colour {
+inline const QColor black{0, 0, 0};
+inline const QColor white{255, 255, 255};
+inline const QColor darkGrey{0x40, 0x40, 0x40};
+inline const QColor teal{0, 128, 128};
+inline const QColor cyan{0, 255, 255};
+inline const QColor brown{0x56, 0x26, 0x16};
+inline const QColor linkBlue{0x64, 0x86, 0xDF};
+inline const QColor navy{0, 0, 128};
+inline const QColor blue{0, 0, 192};
+inline const QColor yellow{255, 255, 0};
+} // namespace colour
+
+} // namespace amorix

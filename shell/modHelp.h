@@ -1,0 +1,30 @@
+// The web pages the program points its user at. Each operation hands one
+// fixed address to the desktop's default browser and returns at once.
+#pragma once
+
+#include <QString>
+
+namespace amorix::modHelp {
+
+// The fixed addresses, for callers that show them.
+QString softwaresPageAddress();
+QString donatePageAddress();
+QString onlineHelpPageAddress();
+QString fullyBrandedPageAddress();
+QString coBrandPageAddress();
+QString homePageAddress();
+QString downloadPageAddress();
+QString productSiteRootAddress();
+QString referAFriendPageAddress();
+
+void OpenSoftwaresPage();
+void OpenDonatePage();
+void OpenOnlineHelpPage();
+void OpenFullyBrandedPage();
+void OpenCoBrandPage();
+void OpenHomePage();
+void OpenDownloadPage();
+// Opens an address built by the caller, exactly as given.
+void OpenAddress(const QString& address);
+
+} // namespace amorix::modHelp

@@ -1,0 +1,120 @@
+#include "seams.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+
+namespace amorix {
+namespace {
+
+class RealMessageBoxes final : public MessageBoxes {
+public:
+    MessageAnswer show(const Message& message) override
+    {
+        // A lone carriage return is our line break; Qt's label wants "\n".
+        QString shown = message.text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        QMessageBox box(message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                        message.title, shown);
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowModality(Qt::ApplicationModal);
+        if (message.buttons == MessageButtons::YesNo) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
+        }
+        const int pressed = box.exec();
+        if (message.buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+};
+
+class RealDesktop final : public Desktop {
+public:
+    void openAddress(const QString& address) override
+    {
+        // The address is ours and already encoded; QDesktopServices hands it
+        // to the desktop's opener (xdg-open on Linux) without waiting.
+        QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    }
+};
+
+class RealClock final : public Clock {
+public:
+    QDate today() override { return QDate::currentDate(); }
+};
+
+class RealDice final : public Dice {
+public:
+    void seedFromClock() override
+    {
+        const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+        generator_.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
+    }
+    float next() override
+    {
+        // 24 random bits give every float step of [0, 1) and never 1.0.
+        return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f);
+    }
+
+private:
+    std::mt19937 generator_{std::random_device{}()};
+};
+
+class RealProcessControl final : public ProcessControl {
+public:
+    void end(int status) override { QCoreApplication::exit(status); }
+};
+
+template <class Interface, class Real>
+struct Slot {
+    Interface* standIn = nullptr;
+    Interface& get()
+    {
+        if (standIn)
+            return *standIn;
+        static Real real;
+        return real;
+    }
+};
+
+Slot<MessageBoxes, RealMessageBoxes> messageBoxSlot;
+Slot<Desktop, RealDesktop> desktopSlot;
+Slot<Clock, RealClock> clockSlot;
+Slot<Dice, RealDice> diceSlot;
+Slot<ProcessControl, RealProcessControl> processSlot;
+
+} // namespace
+
+MessageBoxes& messageBoxes() { return messageBoxSlot.get(); }
+Desktop& desktop() { return desktopSlot.get(); }
+Clock& clock() { return clockSlot.get(); }
+Dice& dice() { return diceSlot.get(); }
+ProcessControl& processControl() { return processSlot.get(); }
+
+void installMessageBoxes(MessageBoxes* standIn) { messageBoxSlot.standIn = standIn; }
+void installDesktop(Desktop* standIn) { desktopSlot.standIn = standIn; }
+void installClock(Clock* standIn) { clockSlot.standIn = standIn; }
+void installDice(Dice* standIn) { diceSlot.standIn = standIn; }
+void installProcessControl(ProcessControl* standIn) { processSlot.standIn = standIn; }
+
+MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons)
+{
+    return messageBoxes().show(Message{kAppTitle, text, icon, buttons});
+}
+
+int drawBelow(int count)
+{
+    const float r = dice().next();
+    const int drawn = static_cast<int>(r * static_cast<float>(count));
+    return std::clamp(drawn, 0, count - 1);
+}
+
+} // namespace amorix

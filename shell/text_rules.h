@@ -1,0 +1,21 @@
+// Text rules shared by every window: trimming removes the space character
+// only, and numbers in list texts are 16-bit.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string_view>
+
+namespace amorix {
+
+// Removes leading and trailing spaces (code 32); tabs and line breaks stay.
+QString trimSpaces(const QString& text);
+
+// The decimal number in a text such as a list item; throws
+// std::invalid_argument when the text is not a 16-bit whole number.
+std::int16_t int16FromText(const QString& text);
+
+// A built-in UTF-8 text as a QString.
+QString fromUtf8View(std::string_view text);
+
+} // namespace amorix

@@ -1,0 +1,36 @@
+#include "update_reminder.h"
+
+#include "modHelp.h"
+#include "seams.h"
+#include "settings_codec.h"
+#include "settings_store.h"
+
+#include <QDate>
+
+namespace amorix {
+
+void ShowUpdateReminder(SettingsStore& store)
+{
+    const QDate today = clock().today();
+    const QString todayText = shortDateText(today);
+
+    const QDate last = dateFromShortText(store.read(kReminderSetting));
+    // A first start, and a stored text that is no date, both start the
+    // count afresh from today without a word.
+    if (!last.isValid()) {
+        store.write(kReminderSetting, todayText);
+        return;
+    }
+
+    const qint64 days = today.daysTo(last);
+    if (days >= -14 && days <= 14)
+        return;
+
+    const MessageAnswer answer = tellUser(kUpdateQuestion, MessageIcon::Information, MessageButtons::YesNo);
+    if (!store.write(kReminderSetting, todayText))
+        return;
+    if (answer == MessageAnswer::Yes)
+        modHelp::OpenDownloadPage();
+}
+
+} // namespace amorix

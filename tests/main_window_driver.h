@@ -1,0 +1,81 @@
+// Drives the main window as a person would: typing, picking list items by
+// keyboard, clicking buttons and tabs.
+#pragma once
+
+#include "main_window/frmMain.h"
+#include "shell/link_label.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+namespace amorix::test {
+
+inline void type(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
+}
+
+// Picks a list item from the keyboard: Home, then Down until it is reached.
+inline void choose(QComboBox* list, const QString& item)
+{
+    const int target = list->findText(item, Qt::MatchExactly);
+    QVERIFY2(target >= 0, qPrintable(item));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < target; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), item);
+}
+
+struct Person {
+    QString name;
+    QString month;
+    QString day;
+    QString year;
+};
+
+inline void enter(frmMain& window, int index, const Person& person)
+{
+    type(window.txtName[index], person.name);
+    choose(window.cboMonth[index], person.month);
+    choose(window.cboDate[index], person.day);
+    choose(window.cboYear[index], person.year);
+}
+
+inline void clickTab(QTabBar* bar, int index)
+{
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+// True when the frame is the front one among its same-place siblings.
+inline bool inFront(const QWidget* frame)
+{
+    const QObjectList& siblings = frame->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(frame) + 1; i < siblings.size(); ++i) {
+        const auto* other = qobject_cast<const QWidget*>(siblings[i]);
+        if (other && other->geometry() == frame->geometry())
+            return false;
+    }
+    return true;
+}
+
+inline QStringList values(const frmMain& window)
+{
+    QStringList texts;
+    for (const QLabel* label : window.lblResult)
+        texts.append(label->text());
+    return texts;
+}
+
+} // namespace amorix::test

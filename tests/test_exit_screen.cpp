@@ -1,0 +1,313 @@
+// The exit screen and its refer-a-friend form, driven as a person would.
+#include "exit_screen/frmExitScreen.h"
+#include "shell/application.h"
+#include "shell/forms.h"
+#include "shell/link_label.h"
+#include "stand_ins.h"
+#include "typing.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <memory>
+
+using namespace amorix;
+
+class TestExitScreen : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::StandIns> desktop;
+    QPointer<frmExitScreen> screen;
+
+    frmExitScreen& s() { return *screen; }
+
+    void type(QLineEdit* box, const QString& text)
+    {
+        QTest::mouseClick(box, Qt::LeftButton); // focus in: a placeholder empties
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        test::typeText(box, text);
+    }
+
+    void fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail)
+    {
+        s().txtName->setText(name);
+        s().txtEmail->setText(email);
+        s().txtFriendName->setText(friendName);
+        s().txtFriendEmail->setText(friendEmail);
+    }
+
+    QUrlQuery lastRequest() const
+    {
+        const QString address = desktop->opened.last();
+        return QUrlQuery(address.mid(address.indexOf(u'?') + 1));
+    }
+
+private slots:
+    void init()
+    {
+        beginRun();
+        desktop = std::make_unique<test::StandIns>();
+        desktop->draws = {0.3f};
+        screen = new frmExitScreen;
+        screen->show();
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+    }
+    void cleanup()
+    {
+        if (screen) {
+            forms::remove(screen);
+            delete screen;
+        }
+        desktop.reset();
+    }
+
+    void opensReadyToLeave()
+    {
+        QCOMPARE(s().windowTitle(), QStringLiteral("QX Amorix v1.0"));
+        QCOMPARE(s().size(), QSize(741, 315));
+        QVERIFY(s().windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(QApplication::activeWindow(), screen.data());
+        QCOMPARE(QApplication::focusWidget(), s().cmdClose);
+        QCOMPARE(s().Label2->text(), kSupportTexts[1]);
+        QCOMPARE(desktop->seeds, 1);
+        QCOMPARE(s().Frame2->title(), QStringLiteral("Refer A Friend"));
+        QCOMPARE(s().Frame6->title(), QStringLiteral("Download Velmora Softwares"));
+        // The message box lies below the frame's edge, out of sight.
+        QVERIFY(s().txtMessage->geometry().top() > s().Frame2->height());
+        QCOMPARE(s().messageText(), QStringLiteral("Your Message\r\n"));
+    }
+
+    void catalogueText()
+    {
+        const QString& text = kCatalogueText;
+        QVERIFY(text.startsWith("If you have enjoyed this software you will surely be interested in our other "
+                                "Velmora Softwares. "));
+        const qsizetype gap = text.indexOf(QString(61, u' '));
+        QVERIFY(gap > 0);
+        QVERIFY(text.mid(gap + 61).startsWith("All the programs in the Velmora Softwares suite are simple and easy "
+                                              "to use."));
+        QVERIFY(text.at(gap - 1) != u' ' && text.at(gap + 61) != u' ');
+        QVERIFY(text.endsWith(". ") && !text.endsWith("  "));
+        QCOMPARE(text.count(QChar(0x2019)), 1);
+        QVERIFY(text.contains(QStringLiteral("world\u2019s")));
+        QVERIFY(!text.contains(u'\''));
+        QCOMPARE(s().Label3->text(), text);
+    }
+
+    void supportTextDrawn_data()
+    {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("index");
+        QTest::newRow("0") << 0.0f << 0;
+        QTest::newRow("just under a quarter") << 0.2499f << 0;
+        QTest::newRow("1") << 0.25f << 1;
+        QTest::newRow("2") << 0.5f << 2;
+        QTest::newRow("3") << 0.75f << 3;
+        QTest::newRow("just under one") << std::nextafter(1.0f, 0.0f) << 3;
+    }
+    void supportTextDrawn()
+    {
+        QFETCH(float, draw);
+        QFETCH(int, index);
+        desktop->draws = {draw};
+        frmExitScreen other;
+        QCOMPARE(other.Label2->text(), kSupportTexts[static_cast<std::size_t>(index)]);
+        forms::remove(&other);
+    }
+
+    void checkBoxOpensHomeOncePerClick()
+    {
+        for (int click = 1; click <= 3; ++click) {
+            QTest::mouseClick(s().Check1, Qt::LeftButton);
+            QCOMPARE(desktop->opened.size(), click);
+            QVERIFY(!s().Check1->isChecked());
+        }
+        QCOMPARE(desktop->opened.last(), QStringLiteral("http://www.velmora.example"));
+        QVERIFY(s().isVisible());
+    }
+
+    void softwaresLink()
+    {
+        QTest::mouseClick(s().lblGoToHome, Qt::LeftButton);
+        QTest::mouseClick(s().lblGoToHome, Qt::LeftButton);
+        QCOMPARE(desktop->opened, (QStringList{"http://softwares.velmora.example/velmorasoftwares",
+                                               "http://softwares.velmora.example/velmorasoftwares"}));
+        QVERIFY(s().isVisible());
+        QVERIFY(desktop->ends.isEmpty());
+    }
+
+    void leaving_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Exit button") << 0;
+        QTest::newRow("Enter right away") << 1;
+        QTest::newRow("Alt+X") << 2;
+        QTest::newRow("close box") << 3;
+    }
+    void leaving()
+    {
+        QFETCH(int, how);
+        switch (how) {
+        case 0: QTest::mouseClick(s().cmdClose, Qt::LeftButton); break;
+        case 1: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); break;
+        case 2: QTest::keyClick(screen, Qt::Key_X, Qt::AltModifier); break;
+        default: s().close(); break;
+        }
+        QTRY_COMPARE(desktop->ends, QList<int>{0}); // an access key clicks after a short animation
+        QVERIFY(applicationEnded());
+        QVERIFY(desktop->messages.isEmpty());
+        QTRY_VERIFY(screen.isNull());
+    }
+
+    void placeholders()
+    {
+        // Entering a box that shows its placeholder empties it ...
+        QTest::mouseClick(s().txtName, Qt::LeftButton);
+        QCOMPARE(s().txtName->text(), QString());
+        // ... leaving it empty or blank brings the placeholder back.
+        QTest::keyClicks(s().txtName, "   ");
+        QTest::keyClick(s().txtName, Qt::Key_Tab);
+        QCOMPARE(s().txtName->text(), QStringLiteral("Your Name"));
+        // Other text is left alone both ways.
+        type(s().txtFriendName, "your name");
+        QTest::mouseClick(s().txtName, Qt::LeftButton);
+        QCOMPARE(s().txtFriendName->text(), QStringLiteral("your name"));
+        // A placeholder surrounded by spaces still counts as the placeholder.
+        s().txtEmail->setText("  Your Email Address ");
+        QTest::mouseClick(s().txtEmail, Qt::LeftButton);
+        QCOMPARE(s().txtEmail->text(), QString());
+        // The hidden message box keeps its text: it is not its placeholder.
+        s().txtMessage->setFocus(Qt::TabFocusReason);
+        QCOMPARE(s().messageText(), QStringLiteral("Your Message\r\n"));
+        QVERIFY(desktop->messages.isEmpty());
+    }
+
+    void tabOrder()
+    {
+        const QList<QWidget*> expected = {s().cmdClose,  s().Check1,         s().txtName,      s().cmdSubmit,
+                                          s().txtEmail,  s().txtFriendEmail, s().txtFriendName, s().txtMessage};
+        for (qsizetype i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected[i]);
+        }
+    }
+
+    void spaceRefusedInAddresses_data()
+    {
+        QTest::addColumn<bool>("friends");
+        QTest::newRow("own address") << false;
+        QTest::newRow("friend's address") << true;
+    }
+    void spaceRefusedInAddresses()
+    {
+        QFETCH(bool, friends);
+        QLineEdit* box = friends ? s().txtFriendEmail : s().txtEmail;
+        type(box, "ab");
+        QTest::keyClick(box, Qt::Key_Space);
+        QTest::keyClicks(box, "c");
+        QCOMPARE(box->text(), QStringLiteral("abc"));
+        QCOMPARE(desktop->messageTexts(), QStringList{"Email Address Cannot Contain Space"});
+        QCOMPARE(desktop->messages.front().icon, MessageIcon::Critical);
+        QCOMPARE(QApplication::focusWidget(), box);
+        // Spaces in the name boxes are fine.
+        type(s().txtName, "Anna Lee");
+        QCOMPARE(s().txtName->text(), QStringLiteral("Anna Lee"));
+        QCOMPARE(desktop->messages.size(), 1);
+    }
+
+    void submitMessagesInOrder_data()
+    {
+        QTest::addColumn<QStringList>("fields"); // name, email, friend's name, friend's email
+        QTest::addColumn<QString>("message");
+        QTest::newRow("untouched form") << QStringList{"Your Name", "Your Email Address", "Friend's Name",
+                                                       "Friend's Email Address"}
+                                        << "Please Enter Proper Email Address";
+        QTest::newRow("same addresses first") << QStringList{"", "a@b.c", "", "a@b.c"}
+                                              << "Please Enter Distinct Email Addresses";
+        QTest::newRow("no dot") << QStringList{"Anna", "a@bc", "Ben", "b@c.d"} << "Please Enter Proper Email Address";
+        QTest::newRow("name placeholder") << QStringList{"Your Name", "a@b.c", "Ben", "b@c.d"}
+                                          << "Please Enter Your Name";
+        QTest::newRow("friend's name placeholder") << QStringList{"Anna", "a@b.c", "Friend's Name", "b@c.d"}
+                                                   << "Please Enter Your Friend's Name";
+        QTest::newRow("valid") << QStringList{"Anna", "a@b.c", "Ben", "b@c.d"} << QString();
+    }
+    void submitMessagesInOrder()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, message);
+        fill(fields[0], fields[1], fields[2], fields[3]);
+        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+        if (message.isEmpty()) {
+            QVERIFY(desktop->messages.isEmpty());
+            QCOMPARE(desktop->opened.size(), 1);
+        } else {
+            QCOMPARE(desktop->messageTexts(), QStringList{message});
+            QCOMPARE(desktop->messages.front().icon, MessageIcon::Critical);
+            QVERIFY(desktop->opened.isEmpty());
+        }
+        // Nothing is reset either way.
+        QCOMPARE(s().txtName->text(), fields[0]);
+        QCOMPARE(s().txtFriendEmail->text(), fields[3]);
+        QVERIFY(desktop->ends.isEmpty());
+    }
+
+    void requestCarriesWhatWasTyped_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // name, email, friend's name, friend's email
+        QTest::newRow("plain") << QStringList{"Anna", "anna@example.org", "Ben", "ben@example.org"};
+        QTest::newRow("ampersand, equals, plus")
+            << QStringList{"Tom & Jerry", "t+j=1@example.org", "R&D Team", "rd@example.org"};
+        QTest::newRow("hash and percent") << QStringList{"#1 fan", "a%40b@example.org", "100% Ben", "b#@x.y"};
+        QTest::newRow("non-ASCII letters") << QStringList{"Zoë Ångström", "zoe@exämple.org", "Łukasz 李", "l@x.y"};
+    }
+    void requestCarriesWhatWasTyped()
+    {
+        QFETCH(QStringList, typed);
+        type(s().txtName, "  " + typed[0]);
+        s().txtEmail->setText(typed[1] + "  "); // pasted: spaces are not checked, only trimmed
+        type(s().txtFriendName, typed[2]);
+        type(s().txtFriendEmail, typed[3]);
+        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+
+        QCOMPARE(desktop->opened.size(), 2);
+        QCOMPARE(desktop->opened[0], desktop->opened[1]);
+        QVERIFY(desktop->opened[0].startsWith("http://softwares.velmora.example/qxvs-refer-a-friend.php?taf1="));
+        const QUrlQuery query = lastRequest();
+        QStringList keys;
+        for (const auto& item : query.queryItems())
+            keys.append(item.first);
+        QCOMPARE(keys, (QStringList{"taf1", "taf2", "taf3", "taf4", "taf5", "taf6"}));
+        const auto value = [&](const char* key) { return query.queryItemValue(key, QUrl::FullyDecoded); };
+        QCOMPARE(value("taf1"), typed[0]);
+        QCOMPARE(value("taf2"), typed[1]);
+        QCOMPARE(value("taf3"), QStringLiteral("Your Message\r\n")); // the untouched hidden message
+        QCOMPARE(value("taf4"), typed[2]);
+        QCOMPARE(value("taf5"), typed[3]);
+        QCOMPARE(value("taf6"), QStringLiteral("http://amorix.velmora.example/"));
+    }
+
+    void typedMessageTravelsWithItsLineBreaks()
+    {
+        fill("Anna", "a@b.c", "Ben", "b@c.d");
+        s().txtMessage->setFocus(Qt::TabFocusReason);
+        s().txtMessage->selectAll();
+        QTest::keyClicks(s().txtMessage, "Hi Ben,");
+        QTest::keyClick(s().txtMessage, Qt::Key_Return);
+        QTest::keyClicks(s().txtMessage, "try this & that");
+        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+        QCOMPARE(lastRequest().queryItemValue("taf3", QUrl::FullyDecoded),
+                 QStringLiteral("Hi Ben,\r\ntry this & that"));
+    }
+};
+
+QTEST_MAIN(TestExitScreen)
+#include "test_exit_screen.moc"

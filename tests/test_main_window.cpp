@@ -1,0 +1,412 @@
+// The main window driven as a person would: entries, messages, the reading
+// on its three tabs, Back, the menu and the link labels, and closing.
+#include "engine/interpretations.h"
+#include "exit_screen/frmExitScreen.h"
+#include "main_window/frmMain.h"
+#include "main_window_driver.h"
+#include "shell/forms.h"
+#include "shell/frmAbout.h"
+#include "shell/text_rules.h"
+#include "stand_ins.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace amorix;
+using amorix::test::Person;
+
+namespace {
+
+QString personal(int n) { return fromUtf8View(personalInterpretation(n)); }
+QString love(int n) { return fromUtf8View(loveInterpretation(n)); }
+QString significance() { return fromUtf8View(significanceText()); }
+
+const Person anna{"Anna", "March", "7", "1985"};
+const Person ben{"Ben", "December", "28", "1979"};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Person)
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::StandIns> desktop;
+    QPointer<frmMain> window;
+
+    frmMain& w() { return *window; }
+
+    void readingFor(const Person& user, const Person& partner)
+    {
+        test::enter(w(), 0, user);
+        test::enter(w(), 1, partner);
+        QTest::mouseClick(w().cmdProceed, Qt::LeftButton);
+    }
+
+private slots:
+    void init()
+    {
+        desktop = std::make_unique<test::StandIns>();
+        window = new frmMain;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    void cleanup()
+    {
+        for (QWidget* form : forms::loaded()) {
+            forms::remove(form);
+            delete form;
+        }
+        delete window;
+        desktop.reset();
+    }
+
+    void opensOnTheInputArea()
+    {
+        QCOMPARE(w().windowTitle(), QStringLiteral("QX Amorix v1.0"));
+        QCOMPARE(w().centralWidget()->size(), QSize(550, 368));
+        QVERIFY(test::inFront(w().fraMain));
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(w().txtName[i]->text(), QString());
+            QCOMPARE(w().cboMonth[i]->currentText(), QStringLiteral("January"));
+            QCOMPARE(w().cboDate[i]->currentText(), QStringLiteral("1"));
+            QCOMPARE(w().cboYear[i]->currentText(), QStringLiteral("1900"));
+        }
+        QCOMPARE(w().fraDetails[0]->title(), QStringLiteral("Your Personal Details"));
+        QCOMPARE(w().fraDetails[1]->title(), QStringLiteral("Your Partner's Personal Details"));
+        QCOMPARE(w().cmdProceed->text(), QStringLiteral("&Get My Amorix Reading"));
+        QCOMPARE(w().lblCobrand->text(),
+                 QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                                "Put your site's name &  link here. See \"Help\" for details. Click Here for more "
+                                "info on co-branding."));
+        QCOMPARE(w().lblCobrand->geometry(), w().lblFullBrand->geometry());
+    }
+
+    void listsHoldTheirItemsInOrder()
+    {
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(w().cboMonth[i]->count(), 12);
+            QCOMPARE(w().cboMonth[i]->itemText(11), QStringLiteral("December"));
+            QCOMPARE(w().cboDate[i]->count(), 31);
+            for (int d = 0; d < 31; ++d)
+                QCOMPARE(w().cboDate[i]->itemText(d), QString::number(d + 1));
+            QCOMPARE(w().cboYear[i]->count(), 151);
+            QCOMPARE(w().cboYear[i]->itemText(0), QStringLiteral("1900"));
+            QCOMPARE(w().cboYear[i]->itemText(150), QStringLiteral("2050"));
+            QVERIFY(!w().cboMonth[i]->isEditable() && !w().cboDate[i]->isEditable() && !w().cboYear[i]->isEditable());
+        }
+    }
+
+    void personsAreIndependent()
+    {
+        test::choose(w().cboMonth[0], "April");
+        test::choose(w().cboDate[0], "31"); // shown as chosen; refused only on proceed
+        QCOMPARE(w().cboMonth[1]->currentText(), QStringLiteral("January"));
+        QCOMPARE(w().cboDate[1]->currentText(), QStringLiteral("1"));
+        QCOMPARE(w().cboDate[0]->currentText(), QStringLiteral("31"));
+    }
+
+    void tabOrder()
+    {
+        const QList<QWidget*> expected = {w().txtName[0], w().cboMonth[0], w().cboDate[0], w().cboYear[0],
+                                          w().txtName[1], w().cboMonth[1], w().cboDate[1], w().cboYear[1],
+                                          w().cmdProceed};
+        w().txtName[0]->setFocus();
+        for (qsizetype i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected[i]);
+        }
+    }
+
+    void annaAndBen()
+    {
+        readingFor(anna, ben);
+        QVERIFY(desktop->messages.isEmpty());
+        QCOMPARE(test::values(w()), (QStringList{
+                                        "Anna", "March 7, 1985", "6", significance(), personal(6),
+                                        "Ben", "December 28, 1979", "3", significance(), personal(3),
+                                        "9", love(9)}));
+        QVERIFY(test::inFront(w().fraResult));
+        QVERIFY(test::inFront(w().fraDisplay[0]));
+        QVERIFY(w().lblResult[11]->text().contains(QChar(0x2019)));
+        // Nothing is hidden: views switch by what is in front.
+        QVERIFY(w().fraMain->isVisible() && w().fraDisplay[1]->isVisible() && w().fraDisplay[2]->isVisible());
+    }
+
+    void readings_data()
+    {
+        QTest::addColumn<Person>("user");
+        QTest::addColumn<Person>("partner");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("start-up dates")
+            << Person{"Ann", "January", "1", "1900"} << Person{"Bo", "January", "1", "1900"}
+            << QStringList{"Ann", "January 1, 1900", "3", significance(), personal(3),
+                           "Bo", "January 1, 1900", "3", significance(), personal(3), "6", love(6)};
+        QTest::newRow("names trimmed, inner spaces kept")
+            << Person{"  Mary Ann  ", "November", "30", "1958"} << Person{" Jo ", "December", "31", "2050"}
+            << QStringList{"Mary Ann", "November 30, 1958", "1", significance(), personal(1),
+                           "Jo", "December 31, 2050", "5", significance(), personal(5), "6", love(6)};
+        QTest::newRow("persons exchanged: same love number")
+            << ben << anna
+            << QStringList{"Ben", "December 28, 1979", "3", significance(), personal(3),
+                           "Anna", "March 7, 1985", "6", significance(), personal(6), "9", love(9)};
+        QTest::newRow("29 February 2000")
+            << Person{"Leap", "February", "29", "2000"} << Person{"Day", "September", "9", "1998"}
+            << QStringList{"Leap", "February 29, 2000", "6", significance(), personal(6),
+                           "Day", "September 9, 1998", "9", significance(), personal(9), "6", love(6)};
+    }
+    void readings()
+    {
+        QFETCH(Person, user);
+        QFETCH(Person, partner);
+        QFETCH(QStringList, expected);
+        readingFor(user, partner);
+        QCOMPARE(test::values(w()), expected);
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<Person>("user");
+        QTest::addColumn<Person>("partner");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<int>("focusOn"); // name box index, or -1 for the proceed button
+
+        const QString yourName = QStringLiteral("Please Enter Your Name");
+        const QString partnersName = QStringLiteral("Please Enter Your Partner's Name");
+        const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+        const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+        const Person ok{"Ann", "May", "5", "1990"};
+        const auto named = [](const char* name, const char* month, const char* day, const char* year) {
+            return Person{name, month, day, year};
+        };
+
+        QTest::newRow("both names empty") << named("", "January", "1", "1900") << named("", "January", "1", "1900")
+                                          << yourName << true << 0;
+        QTest::newRow("name of spaces") << named("   ", "May", "5", "1990") << ok << yourName << true << 0;
+        QTest::newRow("partner missing, user's date impossible")
+            << named("Ann", "February", "31", "1999") << named("", "May", "5", "1990") << partnersName << true << 1;
+        QTest::newRow("29 Feb 1903") << named("Ann", "February", "29", "1903") << ok << february << false << -1;
+        QTest::newRow("29 Feb 1900, no leap year") << named("Ann", "February", "29", "1900") << ok << february
+                                                   << false << -1;
+        QTest::newRow("30 Feb 2000") << named("Ann", "February", "30", "2000") << ok << february << false << -1;
+        QTest::newRow("31 Feb 1999") << named("Ann", "February", "31", "1999") << ok << february << false << -1;
+        QTest::newRow("31 April") << named("Ann", "April", "31", "1990") << ok << thirty << false << -1;
+        QTest::newRow("31 June") << named("Ann", "June", "31", "1990") << ok << thirty << false << -1;
+        QTest::newRow("31 September") << named("Ann", "September", "31", "1990") << ok << thirty << false << -1;
+        QTest::newRow("31 November") << named("Ann", "November", "31", "1990") << ok << thirty << false << -1;
+        QTest::newRow("both dates impossible: user's reported")
+            << named("Ann", "April", "31", "1990") << named("Bo", "February", "30", "1990") << thirty << false << -1;
+        QTest::newRow("partner's date only") << ok << named("Bo", "February", "29", "2001") << february << false
+                                             << -1;
+        QTest::newRow("29 Feb 1904 passes") << named("Ann", "February", "29", "1904") << ok << QString() << false
+                                            << -1;
+        QTest::newRow("30 April passes") << named("Ann", "April", "30", "1990") << ok << QString() << false << -1;
+        QTest::newRow("31 July passes") << named("Ann", "July", "31", "1990") << ok << QString() << false << -1;
+    }
+    void validation()
+    {
+        QFETCH(Person, user);
+        QFETCH(Person, partner);
+        QFETCH(QString, message);
+        QFETCH(bool, stop);
+        QFETCH(int, focusOn);
+
+        // A previous reading that a failure must leave alone.
+        readingFor(anna, ben);
+        QTest::mouseClick(w().cmdBack, Qt::LeftButton);
+        const QStringList before = test::values(w());
+
+        test::enter(w(), 0, user);
+        test::enter(w(), 1, partner);
+        w().cmdProceed->setFocus();
+        QTest::keyClick(w().cmdProceed, Qt::Key_Space);
+
+        if (message.isEmpty()) {
+            QVERIFY(desktop->messages.isEmpty());
+            QVERIFY(test::inFront(w().fraResult));
+            return;
+        }
+        QCOMPARE(desktop->messageTexts(), QStringList{message});
+        QCOMPARE(desktop->messages.front().title, QStringLiteral("QX Amorix"));
+        QCOMPARE(desktop->messages.front().icon, stop ? MessageIcon::Critical : MessageIcon::Information);
+        QCOMPARE(desktop->messages.front().buttons, MessageButtons::Ok);
+        QCOMPARE(QApplication::focusWidget(),
+                 focusOn < 0 ? static_cast<QWidget*>(w().cmdProceed) : static_cast<QWidget*>(w().txtName[focusOn]));
+        QCOMPARE(test::values(w()), before);
+        QVERIFY(test::inFront(w().fraMain));
+        QCOMPARE(w().txtName[0]->text(), user.name);
+        QCOMPARE(w().cboDate[0]->currentText(), user.day);
+    }
+
+    void failedValidationKeepsTheReadingInFront()
+    {
+        readingFor(anna, ben);
+        const QStringList reading = test::values(w());
+        w().txtName[0]->setText(QString()); // cleared behind the reading; the menu proceeds anyway
+        w().mnuProceed->trigger();
+        QCOMPARE(desktop->messageTexts(), QStringList{"Please Enter Your Name"});
+        QVERIFY(test::inFront(w().fraResult));
+        QCOMPARE(test::values(w()), reading);
+    }
+
+    void tabsAndBack()
+    {
+        readingFor(anna, ben);
+        test::clickTab(w().TS, 1);
+        QVERIFY(test::inFront(w().fraDisplay[1]));
+        test::clickTab(w().TS, 2);
+        QVERIFY(test::inFront(w().fraDisplay[2]));
+        test::clickTab(w().TS, 0);
+        QVERIFY(test::inFront(w().fraDisplay[0]));
+
+        // A new reading shows frame 0 though tab 3 stays selected; clicking
+        // that tab again shows its frame.
+        test::clickTab(w().TS, 2);
+        QTest::mouseClick(w().cmdBack, Qt::LeftButton);
+        QVERIFY(test::inFront(w().fraMain));
+        QCOMPARE(w().txtName[0]->text(), QStringLiteral("Anna"));
+        QCOMPARE(w().cboYear[1]->currentText(), QStringLiteral("1979"));
+        const QStringList first = test::values(w());
+        QTest::mouseClick(w().cmdProceed, Qt::LeftButton);
+        QCOMPARE(test::values(w()), first);
+        QVERIFY(test::inFront(w().fraDisplay[0]));
+        QCOMPARE(w().TS->currentIndex(), 2);
+        test::clickTab(w().TS, 2);
+        QVERIFY(test::inFront(w().fraDisplay[2]));
+
+        // The tab strip answers the keyboard too.
+        w().TS->setFocus();
+        QTest::keyClick(w().TS, Qt::Key_Left);
+        QVERIFY(test::inFront(w().fraDisplay[1]));
+    }
+
+    void accessKeys()
+    {
+        test::type(w().txtName[0], "Anna");
+        test::type(w().txtName[1], "Ben");
+        // An access key clicks its button after a short press animation.
+        QTest::keyClick(&w(), Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(test::inFront(w().fraResult));
+        QTest::keyClick(&w(), Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(test::inFront(w().fraMain));
+    }
+
+    void menuBar()
+    {
+        QStringList shown;
+        for (QAction* action : w().menuBar()->actions())
+            if (action->isVisible())
+                shown.append(action->text());
+        QCOMPARE(shown, (QStringList{"&File", "&Help", "&Donate"}));
+        QVERIFY(!w().mnuMakeMoney->isVisible() && !w().mnuMakeMoney->isEnabled());
+        QVERIFY(w().mnuDonate->menu() == nullptr);
+
+        const auto captions = [](QMenu* menu) {
+            QStringList texts;
+            for (QAction* action : menu->actions())
+                texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+            return texts;
+        };
+        QCOMPARE(captions(w().mnuFile), (QStringList{"&Get My Amorix Reading", "-", "E&xit"}));
+        QCOMPARE(captions(w().mnuHelp), (QStringList{"&Online Help", "&Visit Us Online", "-",
+                                                     "Check for Software &Update", "-", "&About Software"}));
+    }
+
+    void linksOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("Online Help") << "mnuOnline" << "http://amorix.velmora.example/amorix-help.html";
+        QTest::newRow("Visit Us Online") << "mnuVisit" << "http://www.velmora.example";
+        QTest::newRow("Check for Software Update") << "mnuUpdate"
+                                                   << "http://amorix.velmora.example/download-amorix.html";
+        QTest::newRow("Donate") << "mnuDonate" << "http://help.velmora.example/donate.html";
+        QTest::newRow("Label61, same as Visit Us Online") << "Label61" << "http://www.velmora.example";
+        QTest::newRow("co-brand banner") << "lblCobrand" << "http://help.velmora.example/co-brand.html";
+        QTest::newRow("full-brand banner") << "lblFullBrand" << "http://help.velmora.example/fully-branded.html";
+    }
+    void linksOpenTheirPages()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        test::type(w().txtName[0], "Anna");
+        if (control.startsWith(u'm')) {
+            QAction* actions[] = {w().mnuOnline, w().mnuVisit, w().mnuUpdate, w().mnuDonate};
+            const QString names[] = {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"};
+            for (int i = 0; i < 4; ++i)
+                if (names[i] == control)
+                    actions[i]->trigger();
+        } else {
+            QLabel* label = control == "Label61" ? static_cast<QLabel*>(w().Label61)
+                          : control == "lblCobrand" ? static_cast<QLabel*>(w().lblCobrand)
+                                                    : static_cast<QLabel*>(w().lblFullBrand);
+            label->raise();
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 5));
+            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY(label->font().underline());
+        }
+        QCOMPARE(desktop->opened, QStringList{address});
+        QVERIFY(desktop->messages.isEmpty());
+        QVERIFY(test::inFront(w().fraMain));
+        QCOMPARE(w().txtName[0]->text(), QStringLiteral("Anna"));
+    }
+
+    void aboutBoxIsModal()
+    {
+        QPointer<QWidget> seen;
+        bool modal = false;
+        QTimer::singleShot(0, this, [&] {
+            seen = QApplication::activeModalWidget();
+            modal = seen && seen->isModal() && qobject_cast<frmAbout*>(seen);
+            QTest::keyClick(seen, Qt::Key_Escape);
+        });
+        w().mnuAbout->trigger(); // returns once the box is closed
+        QVERIFY(modal);
+        QVERIFY(!seen || !seen->isVisible());
+        QVERIFY(window);
+    }
+
+    void closingBringsUpTheExitScreen_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("File, Exit") << true;
+        QTest::newRow("close box") << false;
+    }
+    void closingBringsUpTheExitScreen()
+    {
+        QFETCH(bool, byMenu);
+        if (byMenu)
+            w().mnuExit->trigger();
+        else
+            w().close();
+        QVERIFY(!w().isVisible());
+        auto* screen = forms::find<frmExitScreen>();
+        QVERIFY(screen);
+        QVERIFY(screen->isVisible());
+        QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!forms::find<frmMain>());
+        QVERIFY(desktop->messages.isEmpty());
+        QVERIFY(desktop->ends.isEmpty());
+        QTRY_VERIFY(window.isNull()); // the main window goes away for good
+    }
+
+    void closingWhileProceedingShowsNoExitScreen()
+    {
+        // The window is closed from within the message box of the proceed action.
+        desktop->onMessage = [&](const Message&) { w().close(); };
+        QTest::mouseClick(w().cmdProceed, Qt::LeftButton);
+        QCOMPARE(desktop->messageTexts(), QStringList{"Please Enter Your Name"});
+        QVERIFY(!forms::find<frmExitScreen>());
+        QTRY_VERIFY(window.isNull());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

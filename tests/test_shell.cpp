@@ -1,0 +1,401 @@
+// The application shell: the update reminder and its stored date, start-up
+// and its order, the single-instance lock, shutdown, and the about box.
+#include "main_window/frmMain.h"
+#include "main_window_driver.h"
+#include "memory_store.h"
+#include "shell/application.h"
+#include "shell/forms.h"
+#include "shell/frmAbout.h"
+#include "shell/link_label.h"
+#include "shell/settings_codec.h"
+#include "shell/single_instance.h"
+#include "shell/update_reminder.h"
+#include "stand_ins.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLockFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace amorix;
+
+namespace {
+
+class FixedInstance final : public InstanceLock {
+public:
+    explicit FixedInstance(bool running) : running_(running) {}
+    bool previousInstanceRunning() override { return running_; }
+
+private:
+    bool running_;
+};
+
+// A window that only counts how often it was unloaded.
+class CountingWindow final : public QWidget {
+public:
+    explicit CountingWindow(QStringList* log = nullptr, QString name = {}) : log_(log), name_(std::move(name)) {}
+    int unloads = 0;
+
+protected:
+    void closeEvent(QCloseEvent*) override
+    {
+        ++unloads;
+        if (log_)
+            log_->append(name_);
+    }
+
+private:
+    QStringList* log_;
+    QString name_;
+};
+
+QString usDate(QDate date) { return shortDateText(date, QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+void closeAllForms()
+{
+    for (QWidget* form : forms::loaded()) {
+        forms::remove(form);
+        delete form;
+    }
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+    QTemporaryDir folder;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder.isValid());
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup()
+    {
+        closeAllForms();
+        beginRun();
+    }
+
+    void reminder_data()
+    {
+        QTest::addColumn<QString>("stored"); // "none", "unreadable", or a day offset from today
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("storedAfter"); // "today" or "unchanged"
+        QTest::addColumn<bool>("downloadOpened");
+
+        QTest::newRow("first start") << "none" << MessageAnswer::No << false << "today" << false;
+        QTest::newRow("14 days ago") << "-14" << MessageAnswer::Yes << false << "unchanged" << false;
+        QTest::newRow("14 days ahead") << "14" << MessageAnswer::Yes << false << "unchanged" << false;
+        QTest::newRow("today") << "0" << MessageAnswer::Yes << false << "unchanged" << false;
+        QTest::newRow("15 days ago, No") << "-15" << MessageAnswer::No << true << "today" << false;
+        QTest::newRow("15 days ago, Yes") << "-15" << MessageAnswer::Yes << true << "today" << true;
+        QTest::newRow("15 days ahead, clock set back") << "15" << MessageAnswer::No << true << "today" << false;
+        QTest::newRow("a century ago") << "-36500" << MessageAnswer::Yes << true << "today" << true;
+        QTest::newRow("unreadable text starts afresh") << "unreadable" << MessageAnswer::Yes << false << "today"
+                                                       << false;
+    }
+    void reminder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, asked);
+        QFETCH(QString, storedAfter);
+        QFETCH(bool, downloadOpened);
+
+        test::StandIns desktop;
+        desktop.answers = {answer};
+        test::MemoryStore store;
+        if (stored == "unreadable")
+            store.values["Duration"] = QStringLiteral("next Tuesday");
+        else if (stored != "none")
+            store.values["Duration"] = usDate(desktop.date.addDays(stored.toInt()));
+        const QString before = store.values.value("Duration");
+
+        QStringList order;
+        desktop.onMessage = [&](const Message&) { order.append(QStringLiteral("asked, stored %1").arg(store.writes)); };
+        ShowUpdateReminder(store);
+
+        if (asked) {
+            QCOMPARE(desktop.messages.size(), 1);
+            const Message& m = desktop.messages.front();
+            QCOMPARE(m.text, QStringLiteral("There maybe an update to this software available\rDo you want to check "
+                                            "for an update?"));
+            QCOMPARE(m.title, QStringLiteral("QX Amorix"));
+            QCOMPARE(m.icon, MessageIcon::Information);
+            QCOMPARE(m.buttons, MessageButtons::YesNo);
+            QCOMPARE(order, QStringList{"asked, stored 0"});
+        } else {
+            QVERIFY(desktop.messages.isEmpty());
+        }
+        QCOMPARE(store.values.value("Duration"), storedAfter == "today" ? QStringLiteral("12/7/2026") : before);
+        QCOMPARE(desktop.opened,
+                 downloadOpened ? QStringList{"http://amorix.velmora.example/download-amorix.html"} : QStringList{});
+    }
+
+    void reminderComesBackOnTheFifteenthDay()
+    {
+        test::StandIns desktop;
+        test::MemoryStore store;
+        for (int day = 0; day <= 30; ++day) {
+            desktop.date = QDate(2026, 12, 20).addDays(day);
+            ShowUpdateReminder(store);
+        }
+        // Written on day 0, asked on days 15 and 30.
+        QCOMPARE(desktop.messages.size(), 2);
+        QCOMPARE(store.values["Duration"], QStringLiteral("1/19/2027"));
+    }
+
+    void failingWriteOpensNothing()
+    {
+        test::StandIns desktop;
+        desktop.answers = {MessageAnswer::Yes};
+        test::MemoryStore store;
+        store.values["Duration"] = usDate(desktop.date.addDays(-30));
+        store.writesFail = true;
+        ShowUpdateReminder(store);
+        QCOMPARE(desktop.messages.size(), 1);
+        QVERIFY(desktop.opened.isEmpty());
+    }
+
+    void storedEncodedOnDisk()
+    {
+        test::StandIns desktop;
+        const QString path = folder.filePath("amorix.ini");
+        {
+            IniSettingsStore store(path);
+            ShowUpdateReminder(store);
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(!text.contains("Duration") && !text.contains("2026"), qPrintable(text));
+
+        // [Settings] then one line: the encoded key, percent-escaped by the
+        // INI writer, and the encoded value, with \uXXXX escapes for the
+        // characters that are not printable.
+        const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("[Settings]"));
+        const qsizetype eq = lines[1].indexOf(u'=');
+        const QString key = QString::fromLatin1(QByteArray::fromPercentEncoding(lines[1].left(eq).toLatin1()));
+        QString value = lines[1].mid(eq + 1);
+        static const QRegularExpression escape(QStringLiteral(R"(\\u([0-9a-fA-F]{4}))"));
+        for (auto match = escape.match(value); match.hasMatch(); match = escape.match(value))
+            value.replace(match.capturedStart(), match.capturedLength(),
+                          QChar(static_cast<char16_t>(match.captured(1).toUShort(nullptr, 16))));
+        QCOMPARE(DecodeSetting(key), QStringLiteral("Duration"));
+        QCOMPARE(DecodeSetting(value), QStringLiteral("12/7/2026"));
+
+        // And it reads back through a fresh store: no question on the next start.
+        IniSettingsStore again(path);
+        QCOMPARE(again.read("Duration"), QStringLiteral("12/7/2026"));
+        ShowUpdateReminder(again);
+        QVERIFY(desktop.messages.isEmpty());
+    }
+
+    void writeIntoReadOnlyFolderFails()
+    {
+        QTemporaryDir locked;
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
+        IniSettingsStore store(locked.filePath("amorix.ini"));
+        const bool written = store.write("Duration", "12/7/2026");
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (QFileInfo(locked.path()).isWritable() && written)
+            QSKIP("running as a user who may write anywhere");
+        QVERIFY(!written);
+    }
+
+    void startUpOrder()
+    {
+        test::StandIns desktop;
+        desktop.answers = {MessageAnswer::No};
+        desktop.draws = {0.5f};
+        test::MemoryStore store;
+        store.values["Duration"] = usDate(desktop.date.addDays(-20));
+        FixedInstance first(false);
+
+        bool mainWindowDuringQuestion = true;
+        desktop.onMessage = [&](const Message&) { mainWindowDuringQuestion = forms::find<frmMain>() != nullptr; };
+        StartApplication(first, store);
+
+        QCOMPARE(desktop.seeds, 1);
+        QCOMPARE(desktop.messages.size(), 1);
+        QVERIFY(!mainWindowDuringQuestion);
+        frmMain* window = forms::find<frmMain>();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(intCoBrandRandomNumber, 4);
+        QVERIFY(test::inFront(window->lblFullBrand));
+        QVERIFY(desktop.ends.isEmpty());
+        QVERIFY(!applicationEnded());
+    }
+
+    void secondInstance()
+    {
+        test::StandIns desktop;
+        test::MemoryStore store;
+        FixedInstance running(true);
+        StartApplication(running, store);
+
+        QCOMPARE(desktop.messageTexts(), QStringList{"Application is already running"});
+        QCOMPARE(desktop.messages.front().icon, MessageIcon::Information);
+        QCOMPARE(desktop.messages.front().buttons, MessageButtons::Ok);
+        QCOMPARE(desktop.ends, QList<int>{0});
+        QVERIFY(applicationEnded());
+        QCOMPARE(store.writes, 0);
+        QVERIFY(desktop.opened.isEmpty());
+        QVERIFY(!forms::find<frmMain>());
+    }
+
+    void coBrandDraw_data()
+    {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("fullBrandInFront");
+        const float justBelowOne = std::nextafter(1.0f, 0.0f);
+        const float sixths[] = {0.0f, 0.17f, 0.34f, 0.5f, 0.67f, justBelowOne};
+        for (int n = 1; n <= 6; ++n)
+            QTest::addRow("%d", n) << sixths[n - 1] << n << (n % 2 == 0);
+    }
+    void coBrandDraw()
+    {
+        QFETCH(float, draw);
+        QFETCH(int, number);
+        QFETCH(bool, fullBrandInFront);
+        test::StandIns desktop;
+        auto* window = new frmMain;
+        // Start from the other label in front, so the draw must move it.
+        (fullBrandInFront ? window->lblCobrand : window->lblFullBrand)->raise();
+        desktop.draws = {draw};
+        CoBrand_Randomize();
+        QCOMPARE(intCoBrandRandomNumber, number);
+        QCOMPARE(test::inFront(window->lblFullBrand), fullBrandInFront);
+        QCOMPARE(test::inFront(window->lblCobrand), !fullBrandInFront);
+    }
+
+    void nestedExitEndsOnce()
+    {
+        test::StandIns desktop;
+        // The first window calls ExitApplication from its own unload handling,
+        // as the exit screen does; the second must never be unloaded.
+        class ExitingWindow final : public QWidget {
+        protected:
+            void closeEvent(QCloseEvent*) override { ExitApplication(); }
+        };
+        auto* first = new ExitingWindow;
+        auto* second = new CountingWindow;
+        forms::add(first);
+        forms::add(second);
+        ExitApplication();
+        QCOMPARE(desktop.ends, QList<int>{0});
+        QCOMPARE(second->unloads, 0);
+        QVERIFY(applicationEnded());
+        delete first;
+        delete second;
+    }
+
+    void exitUnloadsInLoadOrder()
+    {
+        test::StandIns desktop;
+        QStringList order;
+        auto* b = new CountingWindow(&order, "loaded first");
+        auto* a = new CountingWindow(&order, "loaded second");
+        forms::add(b);
+        forms::add(a);
+        ExitApplication();
+        QCOMPARE(order, (QStringList{"loaded first", "loaded second"}));
+        QCOMPARE(desktop.ends, QList<int>{0});
+        delete a;
+        delete b;
+    }
+
+    void instanceLock()
+    {
+        const QString path = folder.filePath("amorix.lock");
+        LockFileInstance first(path);
+        QVERIFY(!first.previousInstanceRunning());
+        QVERIFY(!first.previousInstanceRunning()); // asking again keeps the lock
+        LockFileInstance second(path);
+        QVERIFY(second.previousInstanceRunning());
+    }
+
+    void staleLockDoesNotBlock()
+    {
+        const QString path = folder.filePath("stale.lock");
+        QFile lock(path);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        // What a copy that was killed leaves behind: its process id is gone.
+        lock.write("2147483646\namorix\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+        LockFileInstance next(path);
+        QVERIFY(!next.previousInstanceRunning());
+    }
+
+    void aboutBox()
+    {
+        test::StandIns desktop;
+        frmAbout about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("QX Amorix v1.0"));
+        QCOMPARE(about.size(), QSize(471, 203));
+        QCOMPARE(about.Label1->text(),
+                 QStringLiteral("QX Amorix gives you a better view about the nature of your relationship with your  "
+                                "partner based on birth number calculations."));
+        QCOMPARE(about.lblHomePage->text(), QStringLiteral("Click here to visit http://www.velmora.example"));
+        QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details"));
+        QVERIFY(about.cmdOK->isDefault());
+    }
+
+    void aboutBoxLinksLeaveItOpen()
+    {
+        test::StandIns desktop;
+        frmAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTest::mouseClick(about.lblHomePage, Qt::LeftButton);
+        QTest::mouseClick(about.lblCoBrand, Qt::LeftButton);
+        QCOMPARE(desktop.opened, (QStringList{"http://www.velmora.example",
+                                              "http://help.velmora.example/fully-branded.html"}));
+        QVERIFY(about.isVisible());
+    }
+
+    void aboutBoxCloses_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("OK") << 0;
+        QTest::newRow("Enter") << 1;
+        QTest::newRow("Esc") << 2;
+        QTest::newRow("close box") << 3;
+    }
+    void aboutBoxCloses()
+    {
+        QFETCH(int, how);
+        test::StandIns desktop;
+        frmMain window;
+        window.show();
+        QPointer<frmAbout> about = new frmAbout(&window);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        QTimer::singleShot(0, this, [&] {
+            QVERIFY(about->isModal() && QApplication::activeModalWidget() == about);
+            switch (how) {
+            case 0: QTest::mouseClick(about->cmdOK, Qt::LeftButton); break;
+            case 1: QTest::keyClick(about, Qt::Key_Return); break;
+            case 2: QTest::keyClick(about, Qt::Key_Escape); break;
+            default: about->close(); break;
+            }
+        });
+        QTimer::singleShot(2000, this, [&] { if (about) about->done(99); }); // never hang
+        const int result = about->exec();
+        QVERIFY(result != 99);
+        QTRY_VERIFY(about.isNull());
+        QVERIFY(desktop.opened.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"

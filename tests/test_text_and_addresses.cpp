@@ -1,0 +1,294 @@
+// The plain functions behind the windows: the settings codec and the date
+// it stores, the date rules, the text rules, and every web address built.
+#include "exit_screen/modTellAFriend.h"
+#include "main_window/date_rules.h"
+#include "shell/modHelp.h"
+#include "shell/settings_codec.h"
+#include "shell/text_rules.h"
+#include "stand_ins.h"
+
+#include <QTest>
+#include <QUrlQuery>
+
+#include <chrono>
+#include <functional>
+
+using namespace amorix;
+using modTellAFriend::Referral;
+
+Q_DECLARE_METATYPE(Referral)
+Q_DECLARE_METATYPE(std::function<void()>)
+
+namespace {
+
+// Decodes one application/x-www-form-urlencoded value the way a web
+// server's form decoder does ("+" is a space, %XX a UTF-8 byte).
+QString formDecoded(const QString& value)
+{
+    QByteArray bytes = value.toLatin1();
+    bytes.replace('+', ' ');
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(bytes));
+}
+
+// The query of an address as ordered key/value pairs, decoded by a form decoder.
+QList<QPair<QString, QString>> formFields(const QString& address)
+{
+    QList<QPair<QString, QString>> fields;
+    const QString query = address.mid(address.indexOf(u'?') + 1);
+    for (const QString& pair : query.split(u'&')) {
+        const qsizetype eq = pair.indexOf(u'=');
+        fields.append({formDecoded(pair.left(eq)), formDecoded(pair.mid(eq + 1))});
+    }
+    return fields;
+}
+
+} // namespace
+
+class TestTextAndAddresses : public QObject {
+    Q_OBJECT
+private slots:
+    void codecShiftsByEightyFive()
+    {
+        QCOMPARE(EncodeSetting(QStringLiteral("abc")), QStringLiteral("\u00B6\u00B7\u00B8"));
+        QCOMPARE(DecodeSetting(QStringLiteral("\u00B6\u00B7\u00B8")), QStringLiteral("abc"));
+        QCOMPARE(EncodeSetting(QString()), QString());
+    }
+
+    void codecRoundTripsEveryNameCharacter()
+    {
+        QString all;
+        for (char16_t code = 32; code <= 170; ++code) {
+            const QString one(QChar{code});
+            const QString stored = EncodeSetting(one);
+            QCOMPARE(stored.size(), 1);
+            QVERIFY(stored.at(0).unicode() >= 117 && stored.at(0).unicode() <= 255);
+            QCOMPARE(DecodeSetting(stored), one);
+            all += one;
+        }
+        QCOMPARE(DecodeSetting(EncodeSetting(all)), all);
+    }
+
+    void codecIsTotalOutsideTheNameRange()
+    {
+        // Control characters, the top of Latin-1, other scripts, lone surrogates.
+        QString other;
+        for (char16_t code = 0; code < 32; ++code)
+            other += QChar{code};
+        for (char16_t code = 171; code <= 300; ++code)
+            other += QChar{code};
+        other += QStringLiteral("\u05D0\u4E2D\U0001F600") + QChar(0xD800);
+        QCOMPARE(DecodeSetting(EncodeSetting(other)), other);
+        QCOMPARE(EncodeSetting(DecodeSetting(other)), other);
+    }
+
+    void shortDateHasFourDigitYear_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << QStringLiteral("12/7/2026");
+        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << QStringLiteral("07/12/2026");
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << QStringLiteral("07.12.2026");
+        QTest::newRow("C") << QLocale::c() << QString();
+    }
+    void shortDateHasFourDigitYear()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        const QDate day(2026, 12, 7);
+        const QString written = shortDateText(day, locale);
+        if (!text.isEmpty())
+            QCOMPARE(written, text);
+        QVERIFY2(written.contains(QStringLiteral("2026")), qPrintable(written));
+        QCOMPARE(dateFromShortText(written, locale), day);
+        // Dates far from today read back as the same day too.
+        for (const QDate other : {QDate(1926, 1, 31), QDate(2099, 2, 28), QDate(2000, 2, 29)})
+            QCOMPARE(dateFromShortText(shortDateText(other, locale), locale), other);
+    }
+
+    void textThatIsNoDate()
+    {
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        for (const QString& text : {QStringLiteral("soon"), QStringLiteral("13/45/2026"), QStringLiteral("//"),
+                                    QString(500, u'9')})
+            QVERIFY2(!dateFromShortText(text, us).isValid(), qPrintable(text));
+    }
+
+    void everyListDateAgainstTheCalendar()
+    {
+        using namespace std::chrono;
+        for (int year = 1900; year <= 2050; ++year)
+            for (int month = 0; month < 12; ++month)
+                for (int day = 0; day < 31; ++day) {
+                    const bool exists = year_month_day{std::chrono::year{year}, std::chrono::month{unsigned(month + 1)},
+                                                       std::chrono::day{unsigned(day + 1)}}
+                                            .ok();
+                    const DateProblem problem = dateProblem(year, month, day);
+                    if (exists != (problem == DateProblem::None))
+                        QFAIL(qPrintable(QStringLiteral("%1-%2-%3").arg(year).arg(month + 1).arg(day + 1)));
+                    if (!exists)
+                        QCOMPARE(problem, month == 1 ? DateProblem::FebruaryTooLong : DateProblem::ThirtyDayMonth);
+                }
+    }
+
+    void trimRemovesSpacesOnly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("trimmed");
+        QTest::newRow("outer spaces") << QStringLiteral("  Anna Lee  ") << QStringLiteral("Anna Lee");
+        QTest::newRow("only spaces") << QStringLiteral("     ") << QString();
+        QTest::newRow("tab and line break stay") << QStringLiteral("\tAnna\r\n ") << QStringLiteral("\tAnna\r\n");
+        QTest::newRow("no-break space stays") << QStringLiteral("\u00A0x") << QStringLiteral("\u00A0x");
+    }
+    void trimRemovesSpacesOnly()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, trimmed);
+        QCOMPARE(trimSpaces(text), trimmed);
+    }
+
+    void fixedPages_data()
+    {
+        QTest::addColumn<std::function<void()>>("operation");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("softwares") << std::function<void()>(modHelp::OpenSoftwaresPage)
+                                   << QStringLiteral("http://softwares.velmora.example/velmorasoftwares");
+        QTest::newRow("donate") << std::function<void()>(modHelp::OpenDonatePage)
+                                << QStringLiteral("http://help.velmora.example/donate.html");
+        QTest::newRow("online help") << std::function<void()>(modHelp::OpenOnlineHelpPage)
+                                     << QStringLiteral("http://amorix.velmora.example/amorix-help.html");
+        QTest::newRow("fully branded") << std::function<void()>(modHelp::OpenFullyBrandedPage)
+                                       << QStringLiteral("http://help.velmora.example/fully-branded.html");
+        QTest::newRow("co-brand") << std::function<void()>(modHelp::OpenCoBrandPage)
+                                  << QStringLiteral("http://help.velmora.example/co-brand.html");
+        QTest::newRow("home") << std::function<void()>(modHelp::OpenHomePage)
+                              << QStringLiteral("http://www.velmora.example");
+        QTest::newRow("download") << std::function<void()>(modHelp::OpenDownloadPage)
+                                  << QStringLiteral("http://amorix.velmora.example/download-amorix.html");
+        QTest::newRow("any address, unchanged")
+            << std::function<void()>([] { modHelp::OpenAddress(QStringLiteral(" x?a=b c&d ")); })
+            << QStringLiteral(" x?a=b c&d ");
+    }
+    void fixedPages()
+    {
+        QFETCH(std::function<void()>, operation);
+        QFETCH(QString, address);
+        test::StandIns desktop;
+        operation();
+        QCOMPARE(desktop.opened, QStringList{address});
+        QVERIFY(desktop.messages.isEmpty());
+    }
+
+    void addressChecks_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("message");
+        const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
+        const QString proper = QStringLiteral("Please Enter Proper Email Address");
+        QTest::newRow("untouched form") << "Your Email Address" << "Friend's Email Address" << proper;
+        QTest::newRow("same address") << "a@b.c" << "a@b.c" << distinct;
+        QTest::newRow("same after trimming") << "  a@b.c" << "a@b.c  " << distinct;
+        QTest::newRow("both empty: same") << "" << "   " << distinct;
+        QTest::newRow("case differs: distinct") << "A@b.c" << "a@b.c" << QString();
+        QTest::newRow("no @ in own") << "ab.c" << "a@b.c" << proper;
+        QTest::newRow("no @ in friend's") << "a@b.c" << "ab.c" << proper;
+        QTest::newRow("no dot in own") << "a@bc" << "a@b.c" << proper;
+        QTest::newRow("no dot in friend's") << "a@b.c" << "a@bc" << proper;
+        QTest::newRow("dot before @ passes") << "a.b@c" << "x@y.z" << QString();
+        QTest::newRow("plain") << "anna@example.org" << "ben@example.org" << QString();
+    }
+    void addressChecks()
+    {
+        QFETCH(QString, email);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, message);
+        QCOMPARE(modTellAFriend::addressProblem(email, friendEmail), message);
+    }
+
+    void referralChecksInOrder_data()
+    {
+        QTest::addColumn<Referral>("referral");
+        QTest::addColumn<QString>("message");
+        const Referral good{"Anna", "anna@x.org", "Hi", "Ben", "ben@x.org"};
+        const auto with = [&](std::function<void(Referral&)> change) {
+            Referral r = good;
+            change(r);
+            return r;
+        };
+        QTest::newRow("all given") << good << QString();
+        QTest::newRow("name placeholder") << with([](Referral& r) { r.name = "Your Name"; })
+                                          << "Please Enter Your Name";
+        QTest::newRow("lower-case placeholder is a name") << with([](Referral& r) { r.name = "your name"; })
+                                                          << QString();
+        QTest::newRow("everything empty: name first") << Referral{} << "Please Enter Your Name";
+        QTest::newRow("email empty") << with([](Referral& r) { r.email = ""; }) << "Please Enter Your Email";
+        QTest::newRow("email placeholder") << with([](Referral& r) { r.email = "Your Email Address"; })
+                                           << "Please Enter Your Email";
+        QTest::newRow("message placeholder") << with([](Referral& r) { r.message = "Your Message"; })
+                                             << "Please Enter Your Message";
+        QTest::newRow("message design text passes") << with([](Referral& r) { r.message = "Your Message\r\n"; })
+                                                    << QString();
+        QTest::newRow("friend's name placeholder") << with([](Referral& r) { r.friendName = "Friend's Name"; })
+                                                   << "Please Enter Your Friend's Name";
+        QTest::newRow("friend's email spaces") << with([](Referral& r) { r.friendEmail = "   "; })
+                                               << "Please Enter Your Friend's Email";
+        QTest::newRow("friend's email placeholder")
+            << with([](Referral& r) { r.friendEmail = "Friend's Email Address"; })
+            << "Please Enter Your Friend's Email";
+    }
+    void referralChecksInOrder()
+    {
+        QFETCH(Referral, referral);
+        QFETCH(QString, message);
+        QCOMPARE(modTellAFriend::referralProblem(referral), message);
+
+        test::StandIns desktop;
+        modTellAFriend::TellAFriend(referral);
+        if (message.isEmpty()) {
+            QCOMPARE(desktop.opened.size(), 1);
+            QVERIFY(desktop.messages.isEmpty());
+        } else {
+            QCOMPARE(desktop.messageTexts(), QStringList{message});
+            QCOMPARE(desktop.messages.front().icon, MessageIcon::Critical);
+            QCOMPARE(desktop.messages.front().title, QStringLiteral("QX Amorix"));
+            QVERIFY(desktop.opened.isEmpty());
+        }
+    }
+
+    void requestAddressDecodesToWhatWasTyped_data()
+    {
+        QTest::addColumn<Referral>("referral");
+        QTest::newRow("plain") << Referral{"Anna", "anna@x.org", "Hello", "Ben", "ben@x.org"};
+        QTest::newRow("design-time message") << Referral{"Anna", "anna@x.org", "Your Message\r\n", "Ben", "ben@x.org"};
+        QTest::newRow("ampersand and equals") << Referral{"Tom & Jerry", "a=b@x.org", "x&taf9=y", "R&D", "c@x.org"};
+        QTest::newRow("plus, hash, percent") << Referral{"C++ fan", "a+tag@x.org", "50% #1", "Ben#2", "b%41@x.org"};
+        QTest::newRow("spaces and line breaks")
+            << Referral{"Anna Lee", "a@x.org", "Hi there,\r\nsee you\r\n", "Ben  Ray", "b@x.org"};
+        QTest::newRow("non-ASCII") << Referral{"Zoë Ångström", "zoe@x.org", "Liebe Grüße ♥", "Ωmega 李", "o@x.org"};
+        QTest::newRow("quotes and slashes") << Referral{"O'Brien \"Bo\"", "a@x.org", "/?:;,<>", "\\", "b@x.org"};
+    }
+    void requestAddressDecodesToWhatWasTyped()
+    {
+        QFETCH(Referral, referral);
+        const QString address = modTellAFriend::requestAddress(referral);
+
+        QVERIFY(address.startsWith(QStringLiteral("http://softwares.velmora.example/qxvs-refer-a-friend.php?taf1=")));
+        QVERIFY(address.endsWith(QStringLiteral("&taf6=http://amorix.velmora.example/")));
+        for (const QChar c : address)
+            QVERIFY2(c.unicode() > 32 && c.unicode() < 127, qPrintable(address));
+
+        const QList<QPair<QString, QString>> expected = {
+            {"taf1", referral.name},       {"taf2", referral.email},       {"taf3", referral.message},
+            {"taf4", referral.friendName}, {"taf5", referral.friendEmail}, {"taf6", "http://amorix.velmora.example/"},
+        };
+        QCOMPARE(formFields(address), expected);
+
+        // An RFC 3986 decoder reads the same values.
+        const QUrlQuery query(QUrl(address).query(QUrl::FullyEncoded));
+        for (const auto& [key, value] : expected)
+            QCOMPARE(query.queryItemValue(key, QUrl::FullyDecoded), value);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextAndAddresses)
+#include "test_text_and_addresses.moc"
