@@ -112,6 +112,8 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
     lblGoToHome->setFont(verdana(9, true, true));
     setTextColour(lblGoToHome, colour::yellow);
+    shrinkFontToFit(lblGoToHome, lblGoToHome->width(),
+                    [this] { return lblGoToHome->fontMetrics().horizontalAdvance(lblGoToHome->text()); });
     connect(lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
 
     QWidget* order[] = {cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName, txtMessage};

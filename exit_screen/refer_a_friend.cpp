@@ -60,7 +60,6 @@ void frmExitScreen::buildReferAFriend()
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
     cmdSubmit->setGeometry(twips(1920, 1080, 3375, 285));
     cmdSubmit->setFont(verdana(8.25, true));
-    setTextColour(cmdSubmit, colour::black);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);
 }
 

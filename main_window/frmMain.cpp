@@ -184,6 +184,9 @@ void frmMain::buildReadingView(QWidget* window)
     TS->addTab(QStringLiteral("My Love Numerology Result"));
     TS->addTab(QStringLiteral("My Partner's Love Numerology Result"));
     TS->addTab(QStringLiteral("Love Number"));
+    // All three tabs stay in sight, also with a wider stand-in for Verdana.
+    TS->setUsesScrollButtons(false);
+    shrinkFontToFit(TS, TS->width(), [this] { return TS->sizeHint().width(); });
     TS->setAccessibleName(QStringLiteral("Reading"));
     connect(TS, &QTabBar::currentChanged, this, &frmMain::TS_Click);
     // Clicking the tab that is already selected still shows its frame.
@@ -273,6 +276,8 @@ void frmMain::Form_Load()
         resumeNext([&] { cboYear[person]->setCurrentIndex(0); });
     }
     resumeNext([&] { fraMain->raise(); });
+    // The window opens ready for typing the user's name.
+    resumeNext([&] { txtName[0]->setFocus(); });
 }
 
 } // namespace amorix

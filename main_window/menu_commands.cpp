@@ -57,6 +57,8 @@ void frmMain::mnuAbout_Click()
         about->setAttribute(Qt::WA_DeleteOnClose);
         about->exec();
     });
+    // Back to the main window, also where no window manager hands the focus on.
+    resumeNext([&] { activateWindow(); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

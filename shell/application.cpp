@@ -52,6 +52,7 @@ void StartApplication(InstanceLock& instance, SettingsStore& store)
     resumeNext([] {
         auto* window = new frmMain;
         window->show();
+        window->activateWindow();
     });
     resumeNext([] { CoBrand_Randomize(); });
 }

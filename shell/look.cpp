@@ -24,12 +24,19 @@ QFont verdana(double points, bool bold, bool underline)
     return faceFont(QStringLiteral("Verdana"), points, bold, underline);
 }
 
+void shrinkFontToFit(QWidget* widget, int availableWidth, const std::function<int()>& neededWidth)
+{
+    QFont font = widget->font();
+    while (neededWidth() > availableWidth && font.pixelSize() > 8) {
+        font.setPixelSize(font.pixelSize() - 1);
+        widget->setFont(font);
+    }
+}
+
 void setTextColour(QWidget* widget, const QColor& text)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
     widget->setPalette(palette);
 }
 

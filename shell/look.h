@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace amorix {
@@ -31,6 +33,11 @@ constexpr QSize twipsSize(int width, int height) { return QSize(pixels(width), p
 // installed the nearest sans face of the same size and weight stands in.
 QFont faceFont(const QString& family, double points, bool bold = false, bool underline = false);
 QFont verdana(double points, bool bold = false, bool underline = false);
+
+// Where a stand-in face runs wider than the one laid out for, steps the
+// widget's font down a pixel at a time (to 8 px at the least) until what
+// it needs fits the width it has.
+void shrinkFontToFit(QWidget* widget, int availableWidth, const std::function<int()>& neededWidth);
 
 // Sets a control's text colour and, when given, fills its background.
 void setTextColour(QWidget* widget, const QColor& text);

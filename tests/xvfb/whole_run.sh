@@ -1,1 +1,29 @@
-exit 0
+#!/usr/bin/env bash
+# The whole run with real key presses: start, a reading, close the main
+# window, the exit screen, "E&xit"; the process ends by itself with status 0.
+AMORIX=$1
+source "$(dirname "$0")/lib.sh"
+
+"$AMORIX" & app=$!
+main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
+xdotool windowfocus --sync "$main"; sleep 0.3
+
+type_text "Anna"                       # the window opens with the focus in the user's name
+keys Tab Home Down Down Tab Home 7 Tab # March 7
+keys Tab
+type_text "Ben"
+keys Tab End Tab Home 2 8 Tab          # December 28
+keys alt+g                             # the reading
+keys alt+b                             # back to the entries
+keys alt+g
+running "$app" || fail "the program ended during the reading"
+
+keys alt+f x                           # File, Exit: the exit screen replaces the main window
+exit_screen=$(wait_for_window "QX Amorix v1.0" 10) || fail "no exit screen"
+[ "$exit_screen" != "$main" ] || fail "the main window is still there"
+sleep 0.5
+keys Return                            # the focus is on E&xit
+status=$(wait_for_exit "$app" 10) || fail "the program did not end after Exit"
+[ "$status" = 0 ] || fail "the program ended with status $status"
+[ ! -s "$OPENED" ] || fail "a page was opened: $(cat "$OPENED")"
+echo "PASS: whole run ended with status 0"

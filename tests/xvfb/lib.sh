@@ -1,0 +1,48 @@
+# Shared by the checks that run the real program under Xvfb: a private home,
+# a stand-in browser, and waiting for windows.
+set -euo pipefail
+
+SANDBOX=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$SANDBOX"' EXIT
+export HOME=$SANDBOX/home XDG_CONFIG_HOME=$SANDBOX/config XDG_RUNTIME_DIR=$SANDBOX/runtime XDG_CACHE_HOME=$SANDBOX/cache
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$SANDBOX/bin"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# A stand-in for the desktop's opener: it records each address it is given.
+OPENED=$SANDBOX/opened
+cat > "$SANDBOX/bin/xdg-open" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$1" >> "$OPENED"
+SCRIPT
+chmod +x "$SANDBOX/bin/xdg-open"
+export PATH=$SANDBOX/bin:$PATH
+unset BROWSER DEFAULT_BROWSER
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Prints the ids of visible windows whose title is exactly $1, waiting up to $2 seconds for one.
+wait_for_window() {
+    local title=$1 seconds=${2:-10} ids
+    for _ in $(seq $((seconds * 10))); do
+        ids=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true)
+        [ -n "$ids" ] && { echo "$ids"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to $2 seconds for process $1 to end; prints its exit status.
+wait_for_exit() {
+    local pid=$1 seconds=${2:-10}
+    for _ in $(seq $((seconds * 10))); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid" && echo 0 || echo $?; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+running() { kill -0 "$1" 2>/dev/null; }
+
+# Real key presses go to the window that has the keyboard focus.
+keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
+type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
