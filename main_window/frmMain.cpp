@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <limits>
+
 namespace amorix {
 namespace {
 
@@ -154,6 +156,7 @@ void frmMain::buildPersonDetails(int person, QGroupBox* frame)
     txtName[person] = new QLineEdit(frame);
     txtName[person]->setGeometry(twips(1320, 350, 3050, 300));
     txtName[person]->setFont(verdana(8.25));
+    txtName[person]->setMaxLength(std::numeric_limits<int>::max()); // no length limit
     txtName[person]->setAccessibleName(whose + QStringLiteral(" name"));
     lblLabel[nameLabel]->setBuddy(txtName[person]);
 
