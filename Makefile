@@ -5,14 +5,19 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ qt6-base-dev xvfb xauth xdotool x11-utils fonts-dejavu-core
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
+FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test test-sanitize fuzz clean
 
 all: build
 
-deps:
+# Installs the Debian packages in $(1) that are missing (as root), or says
+# how to install them.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -25,6 +30,10 @@ deps:
 	    exit 1; \
 	  fi; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -43,5 +52,28 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAMORIX_SANITIZE=ON
+	cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
+	cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -j $(JOBS)
+
+# Each fuzzer for FUZZ_SECONDS, starting from the committed seeds; the
+# corpus it grows stays out of the source tree.
+fuzz: deps
+	$(call install_missing,$(FUZZ_PACKAGES))
+	cmake -S . -B $(BUILD_DIR)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DAMORIX_FUZZ=ON
+	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS)
+	@for f in $(FUZZERS); do \
+	  corpus=$(BUILD_DIR)-fuzz/corpus/$$f; mkdir -p $$corpus; cp tests/fuzz/corpus/$$f/* $$corpus/; \
+	  echo "== $$f for $(FUZZ_SECONDS) s"; \
+	  log=$(BUILD_DIR)-fuzz/$$f.log; \
+	  if ! $(BUILD_DIR)-fuzz/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	      -artifact_prefix=$(BUILD_DIR)-fuzz/ $$corpus > $$log 2>&1; then \
+	    tail -n 40 $$log; echo "$$f failed"; exit 1; \
+	  fi; \
+	  tail -n 1 $$log; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize $(BUILD_DIR)-fuzz

@@ -8,11 +8,13 @@
 #include "shell/text_rules.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace amorix {
@@ -26,11 +28,21 @@ struct PersonDetails {
     std::int16_t year = 0;
 };
 
+// One-line values grow to the width of their text, up to the frame's
+// edge. Measuring no more of the text than can show keeps a name of many
+// thousand characters as quick as a short one.
 void setValue(QLabel* label, const QString& text)
 {
     label->setText(text);
-    if (!label->wordWrap())
-        label->adjustSize();
+    if (label->wordWrap())
+        return;
+    const int room = label->parentWidget()->width() - label->x();
+    const QFontMetrics metrics(label->font());
+    constexpr qsizetype kEnough = 256;
+    int width = metrics.horizontalAdvance(text.left(kEnough));
+    if (width < room && text.size() > kEnough)
+        width = metrics.horizontalAdvance(text);
+    label->resize(std::min(width + 2, room), metrics.height());
 }
 
 } // namespace
