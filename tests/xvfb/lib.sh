@@ -31,11 +31,16 @@ wait_for_window() {
     return 1
 }
 
-# Waits up to $2 seconds for process $1 to end; prints its exit status.
+# Waits up to $2 seconds for process $1 to end and sets EXIT_STATUS to its
+# exit status. Runs in this shell: only the parent shell can wait for it.
 wait_for_exit() {
     local pid=$1 seconds=${2:-10}
     for _ in $(seq $((seconds * 10))); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" && echo 0 || echo $?; return 0; }
+        if ! kill -0 "$pid" 2>/dev/null; then
+            EXIT_STATUS=0
+            wait "$pid" || EXIT_STATUS=$?
+            return 0
+        fi
         sleep 0.1
     done
     return 1

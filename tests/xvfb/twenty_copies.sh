@@ -5,26 +5,40 @@
 AMORIX=$1
 source "$(dirname "$0")/lib.sh"
 
-pids=()
-for _ in $(seq 20); do "$AMORIX" & pids+=($!); done
+# On a loaded machine the X server may drop a connection that is slow to
+# set up; such a copy ends before it reaches the single-instance check and
+# is left out of the count.
+no_display() { ! running "$1" && grep -q "could not connect to display" "$SANDBOX/err.$1"; }
 
-wait_for_window "QX Amorix v1.0" 20 > /dev/null || fail "no main window"
-for _ in $(seq 200); do
-    [ "$(xdotool search --onlyvisible --name '^QX Amorix$' 2>/dev/null | wc -l)" -ge 19 ] && break
+pids=()
+for _ in $(seq 20); do
+    (exec "$AMORIX" 2> "$SANDBOX/err.$BASHPID") & pids+=($!)
+done
+
+wait_for_window "QX Amorix v1.0" 30 > /dev/null || fail "no main window"
+sleep 3
+started=()
+for pid in "${pids[@]}"; do
+    no_display "$pid" || started+=("$pid")
+done
+expected=$(( ${#started[@]} - 1 ))
+[ "$expected" -ge 9 ] || fail "fewer than ten copies reached the display"
+for _ in $(seq 300); do
+    [ "$(xdotool search --onlyvisible --name '^QX Amorix$' 2>/dev/null | wc -l)" -ge "$expected" ] && break
     sleep 0.1
 done
 sleep 1
 [ "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | wc -l)" -eq 1 ] || fail "not exactly one main window"
-[ "$(xdotool search --onlyvisible --name '^QX Amorix$' | wc -l)" -eq 19 ] || fail "not 19 messages"
+[ "$(xdotool search --onlyvisible --name '^QX Amorix$' | wc -l)" -eq "$expected" ] || fail "not $expected messages"
 
-# Answer every message; nineteen copies end with status 0.
+# Answer every message; those copies end with status 0.
 for box in $(xdotool search --onlyvisible --name '^QX Amorix$'); do
     xdotool windowfocus --sync "$box" 2>/dev/null && keys Return
 done
 winner=""
-for pid in "${pids[@]}"; do
-    if status=$(wait_for_exit "$pid" 5); then
-        [ "$status" = 0 ] || fail "copy $pid ended with $status"
+for pid in "${started[@]}"; do
+    if wait_for_exit "$pid" 10; then
+        [ "$EXIT_STATUS" = 0 ] || fail "copy $pid ended with $EXIT_STATUS"
     else
         [ -z "$winner" ] || fail "two copies still run"
         winner=$pid
@@ -35,7 +49,7 @@ done
 # Killed outright, the survivor leaves a stale lock behind; the next start opens its window.
 kill -KILL "$winner"; wait "$winner" 2>/dev/null || true
 "$AMORIX" & next=$!
-wait_for_window "QX Amorix v1.0" 15 > /dev/null || fail "the next start did not open its main window"
+wait_for_window "QX Amorix v1.0" 30 > /dev/null || fail "the next start did not open its main window"
 ! wait_for_window "QX Amorix" 1 > /dev/null || fail "the next start was refused"
 running "$next" || fail "the next start ended"
-echo "PASS: one of twenty ran; a killed copy did not block the next"
+echo "PASS: one of ${#started[@]} copies ran; a killed copy did not block the next"

@@ -24,7 +24,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$loser" ] || fail "neither copy ended after the message was answered"
-status=$(wait_for_exit "$loser" 1)
+wait_for_exit "$loser" 1 || fail "copy $loser did not end"
+status=$EXIT_STATUS
 [ "$status" = 0 ] || fail "the second copy ended with status $status"
 sleep 0.5
 running "$winner" || fail "the running copy went away too"

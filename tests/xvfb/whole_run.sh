@@ -23,7 +23,8 @@ exit_screen=$(wait_for_window "QX Amorix v1.0" 10) || fail "no exit screen"
 [ "$exit_screen" != "$main" ] || fail "the main window is still there"
 sleep 0.5
 keys Return                            # the focus is on E&xit
-status=$(wait_for_exit "$app" 10) || fail "the program did not end after Exit"
+wait_for_exit "$app" 10 || fail "the program did not end after Exit"
+status=$EXIT_STATUS
 [ "$status" = 0 ] || fail "the program ended with status $status"
 [ ! -s "$OPENED" ] || fail "a page was opened: $(cat "$OPENED")"
 echo "PASS: whole run ended with status 0"
