@@ -9,7 +9,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure build run test test-sanitize fuzz clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench clean
 
 all: build
 
@@ -51,6 +51,13 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Start-up against an empty Qt window, one reading, the engine.
+bench: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/startup_bench \
+	  $(BUILD_DIR)/bench/startup_amorix $(BUILD_DIR)/bench/startup_empty_window 21 2>/dev/null
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/reading_bench 2>/dev/null
+	$(BUILD_DIR)/bench/engine_bench
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

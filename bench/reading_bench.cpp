@@ -29,6 +29,11 @@ int main(int argc, char* argv[])
         window.cboYear[0]->setCurrentIndex(turn ? 85 : 90);
     };
 
+    // The first reading builds the reading view; it is not counted.
+    enter(0);
+    window.cmdProceed->click();
+    QApplication::processEvents();
+
     constexpr int kPresses = 1000;
     std::vector<double> microseconds;
     microseconds.reserve(kPresses);
@@ -39,7 +44,7 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
         timer.start();
         window.cmdProceed->click();
-        window.repaint();
+        window.fraResult->repaint();
         microseconds.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
     }
     std::sort(microseconds.begin(), microseconds.end());

@@ -104,7 +104,6 @@ frmMain::frmMain(QWidget* parent)
     connect(Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
 
     buildInputArea(window);
-    buildReadingView(window);
     buildBanner(window);
     buildMenu();
     setTabOrder();
@@ -173,6 +172,17 @@ void frmMain::buildPersonDetails(int person, QGroupBox* frame)
     cboDate[person] = list(twips(2805, 800, 650, 315), QStringLiteral("birth day"));
     cboYear[person] = list(twips(3495, 800, 900, 315), QStringLiteral("birth year"));
     lblLabel[dateLabel]->setBuddy(cboMonth[person]);
+}
+
+void frmMain::ensureReadingView()
+{
+    // Built on the first reading: nothing of it shows before, and start-up
+    // stays as quick as the input area alone.
+    if (fraResult)
+        return;
+    buildReadingView(centralWidget());
+    fraResult->show();
+    fraMain->raise();
 }
 
 void frmMain::buildReadingView(QWidget* window)

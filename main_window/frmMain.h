@@ -59,7 +59,7 @@ public:
     std::array<QComboBox*, 2> cboYear{};
     QPushButton* cmdProceed = nullptr;
 
-    // Reading view.
+    // Reading view, built on the first reading (see ensureReadingView).
     QFrame* fraResult = nullptr;
     QTabBar* TS = nullptr;
     std::array<QFrame*, 3> fraDisplay{};
@@ -93,6 +93,7 @@ protected:
 private:
     void buildInputArea(QWidget* window);
     void buildPersonDetails(int person, QGroupBox* frame);
+    void ensureReadingView();
     void buildReadingView(QWidget* window);
     void buildBanner(QWidget* window);
     void buildMenu();

@@ -2,6 +2,7 @@
 #include "frmMain.h"
 
 #include "exit_screen/frmExitScreen.h"
+#include "shell/application.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
 #include "shell/look.h"
@@ -72,7 +73,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::Form_Unload()
 {
     forms::remove(this);
-    if (proceedRunning_)
+    // Closed while the proceed action runs, or as part of ending the run:
+    // nothing takes its place.
+    if (proceedRunning_ || applicationExiting())
         return;
     resumeNext([] {
         auto* screen = new frmExitScreen;

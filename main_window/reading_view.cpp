@@ -59,6 +59,9 @@ void frmMain::cmdProceed_Click()
 
     if (!ValidateDetails())
         return;
+    resumeNext([&] { ensureReadingView(); });
+    if (!fraResult)
+        return;
 
     PersonDetails person[2];
     for (int i = 0; i < 2; ++i) {
@@ -97,6 +100,8 @@ void frmMain::cmdProceed_Click()
 
 void frmMain::TS_Click()
 {
+    if (!TS)
+        return;
     resumeNext([&] {
         const int selected = TS->currentIndex();
         if (selected == 0)

@@ -1,6 +1,9 @@
 #include "app_icon.h"
 
+#include <QIconEngine>
 #include <QPainter>
+
+#include <algorithm>
 #include <QPainterPath>
 
 namespace amorix {
@@ -32,12 +35,32 @@ QPixmap appIconPixmap(int size)
     return pixmap;
 }
 
+namespace {
+
+// Paints each size only when something asks for it: start-up needs one or
+// two small ones, not the large ones a launcher may want.
+class PaintedIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->drawPixmap(rect, appIconPixmap(std::min(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return appIconPixmap(std::min(size.width(), size.height()));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+    QIconEngine* clone() const override { return new PaintedIconEngine; }
+};
+
+} // namespace
+
 QIcon appIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(appIconPixmap(size));
-    return icon;
+    return QIcon(new PaintedIconEngine);
 }
 
 } // namespace amorix

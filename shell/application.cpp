@@ -30,6 +30,7 @@ void endRun()
 } // namespace
 
 bool applicationEnded() { return ended; }
+bool applicationExiting() { return exiting; }
 
 void beginRun()
 {

@@ -23,6 +23,9 @@ void CoBrand_Randomize();
 // innermost call ends the run and the outer one unloads nothing more.
 void ExitApplication();
 
+// True from the moment ExitApplication starts unloading windows.
+bool applicationExiting();
+
 // True once ExitApplication has ended the run.
 bool applicationEnded();
 

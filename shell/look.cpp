@@ -1,5 +1,7 @@
 #include "look.h"
 
+#include <QFontInfo>
+#include <QHash>
 #include <QPalette>
 #include <QWidget>
 
@@ -7,9 +9,27 @@
 
 namespace amorix {
 
+namespace {
+
+// The face that stands in for a family: the family itself where installed,
+// otherwise the nearest sans face. Resolved once per family, so that every
+// font built later is matched directly instead of through the fallback search.
+QString installedFace(const QString& family)
+{
+    static QHash<QString, QString> faces;
+    auto known = faces.constFind(family);
+    if (known != faces.constEnd())
+        return *known;
+    QFont wanted(family);
+    wanted.setStyleHint(QFont::SansSerif);
+    return faces.insert(family, QFontInfo(wanted).family()).value();
+}
+
+} // namespace
+
 QFont faceFont(const QString& family, double points, bool bold, bool underline)
 {
-    QFont font(family);
+    QFont font(installedFace(family));
     font.setStyleHint(QFont::SansSerif);
     // Sizes are in pixels at 96 dpi so text keeps its place beside controls
     // laid out in twips; the device pixel ratio scales both alike.

@@ -61,6 +61,8 @@ inline void clickTab(QTabBar* bar, int index)
 // True when the frame is the front one among its same-place siblings.
 inline bool inFront(const QWidget* frame)
 {
+    if (!frame) // the reading view is built on the first reading
+        return false;
     const QObjectList& siblings = frame->parentWidget()->children();
     for (qsizetype i = siblings.indexOf(frame) + 1; i < siblings.size(); ++i) {
         const auto* other = qobject_cast<const QWidget*>(siblings[i]);

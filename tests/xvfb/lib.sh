@@ -48,6 +48,23 @@ wait_for_exit() {
 
 running() { kill -0 "$1" 2>/dev/null; }
 
+# Starts the program in the background and sets APP_PID. Now and then a
+# busy Xvfb refuses a new connection outright; such a start, which never
+# reaches the program's own code, is tried again.
+start_app() {
+    local attempt
+    for attempt in 1 2 3; do
+        (exec "$@" 2> "$SANDBOX/start.$BASHPID") & APP_PID=$!
+        sleep 1
+        if running "$APP_PID" || ! grep -q "could not connect to display" "$SANDBOX/start.$APP_PID"; then
+            cat "$SANDBOX/start.$APP_PID" >&2
+            return 0
+        fi
+        echo "display refused the connection (attempt $attempt)" >&2
+    done
+    return 1
+}
+
 # Real key presses go to the window that has the keyboard focus.
 keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }

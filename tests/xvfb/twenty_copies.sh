@@ -48,7 +48,8 @@ done
 
 # Killed outright, the survivor leaves a stale lock behind; the next start opens its window.
 kill -KILL "$winner"; wait "$winner" 2>/dev/null || true
-"$AMORIX" & next=$!
+start_app "$AMORIX" || fail "the next start could not reach the display"
+next=$APP_PID
 wait_for_window "QX Amorix v1.0" 30 > /dev/null || fail "the next start did not open its main window"
 ! wait_for_window "QX Amorix" 1 > /dev/null || fail "the next start was refused"
 running "$next" || fail "the next start ended"

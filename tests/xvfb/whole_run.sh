@@ -4,7 +4,8 @@
 AMORIX=$1
 source "$(dirname "$0")/lib.sh"
 
-"$AMORIX" & app=$!
+start_app "$AMORIX" || fail "could not reach the display"
+app=$APP_PID
 main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
 xdotool windowfocus --sync "$main"; sleep 0.3
 
