@@ -4,12 +4,13 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := cmake make g++ qt6-base-dev xvfb xauth xdotool x11-utils fonts-dejavu-core
+PACKAGES := cmake make g++ qt6-base-dev xvfb xauth xdotool x11-utils fonts-dejavu-core \
+            dpkg-dev desktop-file-utils appstream
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench package clean
 
 all: build
 
@@ -51,6 +52,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, in $(BUILD_DIR).
+package: build
+	cd $(BUILD_DIR) && cpack
 
 # Start-up against an empty Qt window, one reading, the engine.
 bench: build

@@ -8,11 +8,11 @@
 
 namespace amorix {
 
-QPixmap appIconPixmap(int size)
+QImage appIconImage(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 32.0, size / 32.0);
 
@@ -32,8 +32,11 @@ QPixmap appIconPixmap(int size)
     painter.setPen(QPen(QColor(0, 255, 255), 1.6));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(16, 15), 3.2, 3.2);
-    return pixmap;
+    painter.end();
+    return image;
 }
+
+QPixmap appIconPixmap(int size) { return QPixmap::fromImage(appIconImage(size)); }
 
 namespace {
 

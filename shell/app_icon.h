@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace amorix {
 
+QImage appIconImage(int size);
 QPixmap appIconPixmap(int size);
 QIcon appIcon();
 
