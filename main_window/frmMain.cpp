@@ -80,6 +80,24 @@ LinkLabel* bannerLink(QWidget* parent, const QString& caption, const QRect& plac
     return link;
 }
 
+// True when the widget sits in a view that another view of the same place
+// covers: it is there, but the user cannot see it.
+bool coveredByAnotherView(const QWidget* widget, const QWidget* top)
+{
+    for (const QWidget* w = widget; w && w != top; w = w->parentWidget()) {
+        const QWidget* parent = w->parentWidget();
+        if (!parent)
+            break;
+        const QObjectList& siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+            const auto* other = qobject_cast<const QWidget*>(siblings[i]);
+            if (other && other->isVisible() && other->geometry().contains(w->geometry()))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -165,7 +183,10 @@ void frmMain::buildPersonDetails(int person, QGroupBox* frame)
         auto* combo = new QComboBox(frame);
         combo->setGeometry(place);
         combo->setFont(verdana(8.25));
+        // On Linux a list is announced by its current item; the description
+        // says whose date part it is.
         combo->setAccessibleName(whose + u' ' + what);
+        combo->setAccessibleDescription(whose + u' ' + what);
         return combo;
     };
     cboMonth[person] = list(twips(1320, 800, 1455, 315), QStringLiteral("birth month"));
@@ -231,14 +252,16 @@ void frmMain::buildReadingView(QWidget* window)
     lblResult[10] = autoSizeLabel(fraDisplay[2], QStringLiteral("0"), 2000, 240, colour::cyan);
     lblResult[11] = wrappedLabel(fraDisplay[2], QString(), twips(120, 600, 8000, 1035), colour::cyan);
 
-    // Each value is announced with its row title.
+    // Each value is read as its text, described by its row title.
     for (int i = 0; i < 12; ++i) {
         static const char* const rows[] = {"name", "date of birth", "birth number", "significance", "interpretation"};
         const QString whose = i < 5 ? QStringLiteral("Your ") : i < 10 ? QStringLiteral("Partner's ") : QString();
-        lblResult[i]->setAccessibleName(i < 10 ? whose + QLatin1String(rows[i % 5])
+        lblResult[i]->setAccessibleDescription(i < 10 ? whose + QLatin1String(rows[i % 5])
                                                : i == 10 ? QStringLiteral("Love number")
                                                          : QStringLiteral("Love interpretation"));
+        // Reachable with Tab, so that a screen reader reads each value in turn.
         lblResult[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        lblResult[i]->setFocusPolicy(Qt::TabFocus);
     }
 
     cmdBack = new QPushButton(QStringLiteral("&Back"), fraResult);
@@ -270,6 +293,19 @@ void frmMain::setTabOrder()
                         txtName[1], cboMonth[1], cboDate[1], cboYear[1], cmdProceed};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+bool frmMain::focusNextPrevChild(bool next)
+{
+    // Tab moves through what can be seen: the controls of the view in front.
+    for (int step = 0; step < 64; ++step) {
+        if (!QMainWindow::focusNextPrevChild(next))
+            return false;
+        const QWidget* focused = focusWidget();
+        if (!focused || !coveredByAnotherView(focused, this))
+            return true;
+    }
+    return true;
 }
 
 void frmMain::Form_Load()

@@ -2,18 +2,49 @@
 
 #include "look.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace amorix {
+namespace {
+
+// Screen readers announce a link label as a link, read by its text, that
+// can be pressed.
+class AccessibleLink final : public QAccessibleWidget {
+public:
+    explicit AccessibleLink(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return static_cast<const LinkLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<LinkLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* linkAccessibility(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("amorix::LinkLabel") && object && object->isWidgetType())
+        return new AccessibleLink(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     : QLabel(labelText(caption), parent)
 {
+    static const bool accessible = (QAccessible::installFactory(linkAccessibility), true);
+    Q_UNUSED(accessible);
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(text());
-    setAccessibleDescription(QStringLiteral("link"));
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

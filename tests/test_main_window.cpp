@@ -9,11 +9,13 @@
 #include "shell/text_rules.h"
 #include "stand_ins.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -122,6 +124,27 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected[i]);
         }
+    }
+
+    void tabSkipsTheViewBehind()
+    {
+        readingFor(anna, ben);
+        // In the reading view Tab visits only what is in sight.
+        QSet<QWidget*> visited;
+        w().cmdBack->setFocus();
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.insert(QApplication::focusWidget());
+        }
+        QVERIFY(visited.contains(w().TS) && visited.contains(w().cmdBack));
+        QVERIFY(visited.contains(w().lblResult[0]) && !visited.contains(w().lblResult[5]));
+        QVERIFY(!visited.contains(w().txtName[0]) && !visited.contains(w().cmdProceed));
+
+        // Back on the entries, Tab from the button comes round to the user's name.
+        QTest::mouseClick(w().cmdBack, Qt::LeftButton);
+        w().cmdProceed->setFocus();
+        QTest::keyClick(w().cmdProceed, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w().txtName[0]);
     }
 
     void annaAndBen()
@@ -356,6 +379,33 @@ private slots:
         QVERIFY(desktop->messages.isEmpty());
         QVERIFY(test::inFront(w().fraMain));
         QCOMPARE(w().txtName[0]->text(), QStringLiteral("Anna"));
+    }
+
+    void accessibleNamesAndRoles()
+    {
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(w().txtName[0]), QStringLiteral("Your name"));
+        const auto description = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+        };
+        QCOMPARE(description(w().cboDate[1]), QStringLiteral("Your partner's birth day"));
+        QCOMPARE(description(w().cboYear[0]), QStringLiteral("Your birth year"));
+        for (QLabel* link : {static_cast<QLabel*>(w().Label61), static_cast<QLabel*>(w().lblCobrand)}) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(link);
+            QCOMPARE(face->role(), QAccessible::Link);
+            QCOMPARE(face->text(QAccessible::Name), link->text());
+        }
+        // Pressing the link through accessibility opens its page.
+        QAccessible::queryAccessibleInterface(w().Label61)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QCOMPARE(desktop->opened, QStringList{"http://www.velmora.example"});
+
+        readingFor(anna, ben);
+        QAccessibleInterface* value = QAccessible::queryAccessibleInterface(w().lblResult[6]);
+        QCOMPARE(value->text(QAccessible::Name), QStringLiteral("December 28, 1979"));
+        QCOMPARE(value->text(QAccessible::Description), QStringLiteral("Partner's date of birth"));
     }
 
     void aboutBoxIsModal()
