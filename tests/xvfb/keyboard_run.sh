@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# A whole run from the keyboard alone, with real key presses: names and
+# dates, the reading and its tabs, Back, the menu and the about box, the
+# exit screen and its refer-a-friend form, and "E&xit".
+AMORIX=$1
+source "$(dirname "$0")/lib.sh"
+
+start_app "$AMORIX" || fail "could not reach the display"
+app=$APP_PID
+main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
+xdotool windowfocus --sync "$main"; sleep 0.3
+
+type_text "Anna Lee"                   # the focus starts in the user's name
+keys Tab Home Down Down Tab Home 7 Tab # March 7
+keys Tab
+type_text "Ben"
+keys Tab End Tab Home 2 8 Tab          # December 28
+keys alt+g                             # the reading
+keys Tab Right Right Left              # into the tab strip, then from tab to tab
+keys alt+b                             # back to the entries
+keys alt+h a                           # Help, About Software
+about=$(wait_for_window "QX Amorix v1.0" 5 | grep -v "^$main\$" | head -1) || true
+[ -n "$about" ] || fail "no about box"
+keys Escape
+sleep 0.3
+[ -z "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | grep -v "^$main\$")" ] || fail "the about box stayed"
+keys alt+d                             # Donate, on the menu bar itself
+running "$app" || fail "the program ended early"
+
+keys alt+f x                           # File, Exit: the exit screen takes over
+sleep 0.5
+[ -z "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | grep "^$main\$")" ] || fail "the main window stayed"
+wait_for_window "QX Amorix v1.0" 10 > /dev/null || fail "no exit screen"
+sleep 0.3
+keys Tab Tab                           # from E&xit over the link box to the name
+type_text "Anna Lee"
+keys Tab Tab                           # over the button to the own address
+type_text "anna@example.org"
+keys Tab
+type_text "ben@example.org"
+keys Tab
+type_text "Ben"
+keys alt+n                             # Refer A Friend Now
+sleep 0.5
+expected='http://softwares.velmora.example/qxvs-refer-a-friend.php?taf1=Anna%20Lee&taf2=anna%40example.org&taf3=Your%20Message%0D%0A&taf4=Ben&taf5=ben%40example.org&taf6=http://amorix.velmora.example/'
+grep -qxF "http://help.velmora.example/donate.html" "$OPENED" || fail "Donate opened nothing"
+grep -qxF "$expected" "$OPENED" || fail "the request was $(tail -1 "$OPENED")"
+
+keys alt+x                             # E&xit
+wait_for_exit "$app" 10 || fail "the program did not end after Exit"
+[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS"
+echo "PASS: a whole run by keyboard ended with status 0"
