@@ -10,7 +10,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench package clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench package screenshots clean
 
 all: build
 
@@ -52,6 +52,14 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# What a person sees, as PNG files for the README: at the normal size and
+# at a device pixel ratio of 2.
+screenshots: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
+	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots
+	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x2048x24" bash tests/xvfb/screenshots.sh \
+	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/scale-2
 
 # The Debian package, in $(BUILD_DIR).
 package: build

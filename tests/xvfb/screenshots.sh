@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Starts the real program and saves what a person sees as PNG files in the
+# folder $3: the input area, the three tabs of the Anna/Ben reading, a
+# validation message, the about box and the exit screen.
+AMORIX=$1
+SHOT=$2
+OUT=$3
+source "$(dirname "$0")/lib.sh"
+mkdir -p "$OUT"
+
+shoot() { sleep 0.6; "$SHOT" "$1" "$OUT/$2.png" || fail "could not save $2"; }
+newest_window() { xdotool search --onlyvisible --name "^$1\$" | tail -1; }
+
+start_app "$AMORIX" || fail "could not reach the display"
+app=$APP_PID
+main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
+xdotool windowfocus --sync "$main"
+
+keys alt+g                                    # proceed with no names
+box=$(wait_for_window "QX Amorix" 5) || fail "no validation message"
+shoot "$box" validation-message
+keys Return
+xdotool windowfocus --sync "$main"
+
+type_text "Anna"
+keys Tab Home Down Down Tab Home 7 Tab Home 1 9 8 5 Tab   # March 7, 1985
+type_text "Ben"
+keys Tab End Tab Home 2 8 Tab Home 1 9 7 9                # December 28, 1979
+shoot "$main" input-area
+keys alt+g
+shoot "$main" reading-tab1-user
+keys Tab Right
+shoot "$main" reading-tab2-partner
+keys Right
+shoot "$main" reading-tab3-love-number
+keys alt+b alt+h a
+about=$(newest_window "QX Amorix v1.0")
+[ "$about" != "$main" ] || fail "no about box"
+shoot "$about" about-box
+keys Escape
+xdotool windowfocus --sync "$main"
+keys alt+f x
+sleep 0.5
+exit_screen=$(wait_for_window "QX Amorix v1.0" 10) || fail "no exit screen"
+shoot "$exit_screen" exit-screen
+keys alt+x
+wait_for_exit "$app" 10 || fail "the program did not end"
+echo "PASS: screenshots in $OUT"
