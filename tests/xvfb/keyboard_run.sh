@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 start_app "$AMORIX" || fail "could not reach the display"
 app=$APP_PID
 main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
-xdotool windowfocus --sync "$main"; sleep 0.3
+xdotool windowfocus --sync "$main"; pause 0.3
 
 type_text "Anna Lee"                   # the focus starts in the user's name
 keys Tab Home Down Down Tab Home 7 Tab # March 7
@@ -22,16 +22,16 @@ keys alt+h a                           # Help, About Software
 about=$(wait_for_window "QX Amorix v1.0" 5 | grep -v "^$main\$" | head -1) || true
 [ -n "$about" ] || fail "no about box"
 keys Escape
-sleep 0.3
+pause 0.3
 [ -z "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | grep -v "^$main\$")" ] || fail "the about box stayed"
 keys alt+d                             # Donate, on the menu bar itself
 running "$app" || fail "the program ended early"
 
 keys alt+f x                           # File, Exit: the exit screen takes over
-sleep 0.5
+pause 0.5
 [ -z "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | grep "^$main\$")" ] || fail "the main window stayed"
 wait_for_window "QX Amorix v1.0" 10 > /dev/null || fail "no exit screen"
-sleep 0.3
+pause 0.3
 keys Tab Tab                           # from E&xit over the link box to the name
 type_text "Anna Lee"
 keys Tab Tab                           # over the button to the own address
@@ -41,7 +41,7 @@ type_text "ben@example.org"
 keys Tab
 type_text "Ben"
 keys alt+n                             # Refer A Friend Now
-sleep 0.5
+pause 0.5
 expected='http://softwares.velmora.example/qxvs-refer-a-friend.php?taf1=Anna%20Lee&taf2=anna%40example.org&taf3=Your%20Message%0D%0A&taf4=Ben&taf5=ben%40example.org&taf6=http://amorix.velmora.example/'
 grep -qxF "http://help.velmora.example/donate.html" "$OPENED" || fail "Donate opened nothing"
 grep -qxF "$expected" "$OPENED" || fail "the request was $(tail -1 "$OPENED")"

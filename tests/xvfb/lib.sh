@@ -18,11 +18,20 @@ chmod +x "$SANDBOX/bin/xdg-open"
 export PATH=$SANDBOX/bin:$PATH
 unset BROWSER DEFAULT_BROWSER
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# On failure, what the program itself said goes with the reason.
+fail() {
+    [ -n "${APP_ERRORS:-}" ] && [ -s "$APP_ERRORS" ] && tail -n 60 "$APP_ERRORS" >&2
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# TIME_SCALE stretches every wait, for runs under valgrind.
+TIME_SCALE=${TIME_SCALE:-1}
+pause() { sleep "$(awk "BEGIN { print $1 * $TIME_SCALE }")"; }
 
 # Prints the ids of visible windows whose title is exactly $1, waiting up to $2 seconds for one.
 wait_for_window() {
-    local title=$1 seconds=${2:-10} ids
+    local title=$1 seconds=$((${2:-10} * TIME_SCALE)) ids
     for _ in $(seq $((seconds * 10))); do
         ids=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true)
         [ -n "$ids" ] && { echo "$ids"; return 0; }
@@ -34,7 +43,7 @@ wait_for_window() {
 # Waits up to $2 seconds for process $1 to end and sets EXIT_STATUS to its
 # exit status. Runs in this shell: only the parent shell can wait for it.
 wait_for_exit() {
-    local pid=$1 seconds=${2:-10}
+    local pid=$1 seconds=$((${2:-10} * TIME_SCALE))
     for _ in $(seq $((seconds * 10))); do
         if ! kill -0 "$pid" 2>/dev/null; then
             EXIT_STATUS=0
@@ -55,9 +64,9 @@ start_app() {
     local attempt
     for attempt in 1 2 3; do
         (exec "$@" 2> "$SANDBOX/start.$BASHPID") & APP_PID=$!
-        sleep 1
+        pause 1
         if running "$APP_PID" || ! grep -q "could not connect to display" "$SANDBOX/start.$APP_PID"; then
-            cat "$SANDBOX/start.$APP_PID" >&2
+            APP_ERRORS=$SANDBOX/start.$APP_PID
             return 0
         fi
         echo "display refused the connection (attempt $attempt)" >&2
@@ -66,5 +75,5 @@ start_app() {
 }
 
 # Real key presses go to the window that has the keyboard focus.
-keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
-type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
+keys() { xdotool key --delay $((60 * TIME_SCALE)) "$@"; pause 0.2; }
+type_text() { xdotool type --delay $((40 * TIME_SCALE)) "$1"; pause 0.2; }
