@@ -1,13 +1,16 @@
 #include "application.h"
 
+#include "app_icon.h"
 #include "forms.h"
 #include "link_label.h"
 #include "main_window/frmMain.h"
 #include "resume_next.h"
 #include "seams.h"
+#include "settings_store.h"
 #include "single_instance.h"
 #include "update_reminder.h"
 
+#include <QApplication>
 #include <QPointer>
 
 namespace amorix {
@@ -36,6 +39,17 @@ void beginRun()
 {
     exiting = false;
     ended = false;
+}
+
+int runApplication()
+{
+    QApplication::setWindowIcon(appIcon());
+    LockFileInstance instance;
+    IniSettingsStore store;
+    StartApplication(instance, store);
+    if (applicationEnded())
+        return 0;
+    return QApplication::exec();
 }
 
 void StartApplication(InstanceLock& instance, SettingsStore& store)

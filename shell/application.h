@@ -12,6 +12,11 @@ class SettingsStore;
 // The last draw of CoBrand_Randomize, 1..6.
 extern std::int16_t intCoBrandRandomNumber;
 
+// A whole run in a process whose QApplication exists: the icon, the
+// single-instance lock in the user's runtime folder, the user's settings,
+// StartApplication, then the event loop. Returns the process's exit status.
+int runApplication();
+
 // The process's entry, run once before any window exists.
 void StartApplication(InstanceLock& instance, SettingsStore& store);
 

@@ -2,6 +2,7 @@
 // answer at once, so no test waits for a person or opens a browser.
 #pragma once
 
+#include "shell/forms.h"
 #include "shell/seams.h"
 
 #include <QDate>
@@ -87,5 +88,14 @@ public:
         return texts;
     }
 };
+
+// Unloads and deletes every window a test left behind.
+inline void closeAllForms()
+{
+    for (QWidget* form : forms::loaded()) {
+        forms::remove(form);
+        delete form;
+    }
+}
 
 } // namespace amorix::test

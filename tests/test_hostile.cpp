@@ -28,14 +28,6 @@ public:
     bool previousInstanceRunning() override { return false; }
 };
 
-void closeAllForms()
-{
-    for (QWidget* form : forms::loaded()) {
-        forms::remove(form);
-        delete form;
-    }
-}
-
 } // namespace
 
 class TestHostile : public QObject {
@@ -45,7 +37,7 @@ class TestHostile : public QObject {
 private slots:
     void cleanup()
     {
-        closeAllForms();
+        test::closeAllForms();
         beginRun();
     }
 

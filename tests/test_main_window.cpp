@@ -61,10 +61,7 @@ private slots:
     }
     void cleanup()
     {
-        for (QWidget* form : forms::loaded()) {
-            forms::remove(form);
-            delete form;
-        }
+        test::closeAllForms();
         delete window;
         desktop.reset();
     }

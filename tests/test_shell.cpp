@@ -56,14 +56,6 @@ private:
 
 QString usDate(QDate date) { return shortDateText(date, QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-void closeAllForms()
-{
-    for (QWidget* form : forms::loaded()) {
-        forms::remove(form);
-        delete form;
-    }
-}
-
 } // namespace
 
 class TestShell : public QObject {
@@ -78,7 +70,7 @@ private slots:
     }
     void cleanup()
     {
-        closeAllForms();
+        test::closeAllForms();
         beginRun();
     }
 
