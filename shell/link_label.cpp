@@ -3,7 +3,6 @@
 #include "look.h"
 
 #include <QAccessibleWidget>
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace amorix {
@@ -60,16 +59,6 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (click)
         emit clicked();
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
 }
 
 } // namespace amorix

@@ -1,6 +1,6 @@
 // A label that acts as a web link: underlined, a pointing hand over it,
-// announced as a link, and a clicked() signal on a mouse click or on
-// Enter/Space when it has the keyboard focus.
+// announced as a link that can be pressed, and a clicked() signal on a
+// mouse click.
 #pragma once
 
 #include <QLabel>
@@ -18,7 +18,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -5,10 +5,7 @@
 AMORIX=$1
 source "$(dirname "$0")/lib.sh"
 
-start_app "$AMORIX" || fail "could not reach the display"
-app=$APP_PID
-main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
-xdotool windowfocus --sync "$main"; pause 0.3
+open_main_window
 
 type_text "Anna Lee"                   # the focus starts in the user's name
 keys Tab Home Down Down Tab Home 7 Tab # March 7

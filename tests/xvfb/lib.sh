@@ -77,3 +77,21 @@ start_app() {
 # Real key presses go to the window that has the keyboard focus.
 keys() { xdotool key --delay $((60 * TIME_SCALE)) "$@"; pause 0.2; }
 type_text() { xdotool type --delay $((40 * TIME_SCALE)) "$1"; pause 0.2; }
+
+# Starts the program and gives its main window the keyboard; sets app
+# (the process) and main (the window).
+open_main_window() {
+    start_app "$AMORIX" || fail "could not reach the display"
+    app=$APP_PID
+    main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
+    xdotool windowfocus --sync "$main"
+    pause 0.3
+}
+
+# The walk-through's entries, typed from the user's name box onwards.
+enter_anna_and_ben() {
+    type_text "Anna"
+    keys Tab Home Down Down Tab Home 7 Tab Home 1 9 8 5 Tab   # March 7, 1985
+    type_text "Ben"
+    keys Tab End Tab Home 2 8 Tab Home 1 9 7 9                # December 28, 1979
+}

@@ -11,10 +11,7 @@ mkdir -p "$OUT"
 shoot() { sleep 0.6; "$SHOT" "$1" "$OUT/$2.png" || fail "could not save $2"; }
 newest_window() { xdotool search --onlyvisible --name "^$1\$" | tail -1; }
 
-start_app "$AMORIX" || fail "could not reach the display"
-app=$APP_PID
-main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
-xdotool windowfocus --sync "$main"
+open_main_window
 
 keys alt+g                                    # proceed with no names
 box=$(wait_for_window "QX Amorix" 5) || fail "no validation message"
@@ -22,10 +19,7 @@ shoot "$box" validation-message
 keys Return
 xdotool windowfocus --sync "$main"
 
-type_text "Anna"
-keys Tab Home Down Down Tab Home 7 Tab Home 1 9 8 5 Tab   # March 7, 1985
-type_text "Ben"
-keys Tab End Tab Home 2 8 Tab Home 1 9 7 9                # December 28, 1979
+enter_anna_and_ben
 shoot "$main" input-area
 keys alt+g
 shoot "$main" reading-tab1-user
