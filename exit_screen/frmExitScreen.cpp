@@ -1,6 +1,9 @@
 // The exit screen's layout and behaviour. Positions are in twips.
 #include "frmExitScreen.h"
 
+#include "link_check_box.h"
+#include "paragraph_label.h"
+
 #include "shell/app_icon.h"
 #include "shell/application.h"
 #include "shell/forms.h"
@@ -34,7 +37,7 @@ const std::array<QString, 4> kSupportTexts = {
                    "various discussions and activites to help us maintain and develop more Velmora Softwares."),
 };
 
-// Two paragraphs: the run of 61 spaces between them wraps into a gap.
+// Two paragraphs: the run of 61 spaces between them shows as a gap.
 const QString kCatalogueText =
     QStringLiteral("If you have enjoyed this software you will surely be interested in our other Velmora Softwares. "
                    "Velmora is one of the world") + QChar(0x2019)
@@ -49,7 +52,7 @@ namespace {
 
 QGroupBox* navyFrame(QWidget* parent, const QString& caption, const QRect& place)
 {
-    auto* frame = new QGroupBox(caption, parent);
+    auto* frame = captionedFrame(caption, parent);
     frame->setGeometry(place);
     frame->setFont(verdana(9.75, true));
     setBackground(frame, colour::navy);
@@ -84,14 +87,14 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setTextFormat(Qt::PlainText);
 
-    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Velmora Now"), this);
+    Check1 = new LinkCheckBox(QStringLiteral("Click Here To Visit Velmora Now"), this);
     Check1->setGeometry(twips(30, 2040, 7185, 555));
     Check1->setFont(verdana(14.25));
     Check1->setCursor(Qt::PointingHandCursor);
     setTextColour(Check1, colour::blue);
     connect(Check1, &QCheckBox::toggled, this, &frmExitScreen::Check1_Click);
 
-    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose = commandButton(QStringLiteral("E&xit"), this);
     cmdClose->setGeometry(twips(6000, 2760, 1245, 375));
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
@@ -100,7 +103,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     buildReferAFriend();
 
     Frame6 = navyFrame(this, QStringLiteral("Download Velmora Softwares"), twips(7320, 120, 3735, 4575));
-    Label3 = new QLabel(kCatalogueText, Frame6);
+    Label3 = new ParagraphLabel(kCatalogueText, Frame6);
     Label3->setGeometry(twips(120, 360, 3495, 3855));
     Label3->setFont(verdana(9));
     Label3->setWordWrap(true);

@@ -57,7 +57,7 @@ void frmExitScreen::buildReferAFriend()
         box->installEventFilter(this);
     }
 
-    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
+    cmdSubmit = commandButton(QStringLiteral("Refer A Friend &Now"), Frame2);
     cmdSubmit->setGeometry(twips(1920, 1080, 3375, 285));
     cmdSubmit->setFont(verdana(8.25, true));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);

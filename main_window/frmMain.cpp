@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -147,7 +148,7 @@ void frmMain::buildInputArea(QWidget* window)
                                  QStringLiteral("Your Partner's Personal Details")};
     const int tops[2] = {960, 2325};
     for (int person = 0; person < 2; ++person) {
-        auto* frame = new QGroupBox(captions[person], fraMain);
+        auto* frame = captionedFrame(captions[person], fraMain);
         frame->setGeometry(twips(1875, tops[person], 4500, 1250));
         frame->setFont(verdana(8.25, true));
         setBackground(frame, colour::teal);
@@ -156,7 +157,7 @@ void frmMain::buildInputArea(QWidget* window)
         buildPersonDetails(person, frame);
     }
 
-    cmdProceed = new QPushButton(QStringLiteral("&Get My Amorix Reading"), fraMain);
+    cmdProceed = commandButton(QStringLiteral("&Get My Amorix Reading"), fraMain);
     cmdProceed->setGeometry(twips(1875, 3690, 4500, 375));
     cmdProceed->setFont(verdana(8.25, true));
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
@@ -212,13 +213,22 @@ void frmMain::buildReadingView(QWidget* window)
 
     TS = new QTabBar(fraResult);
     TS->setGeometry(twips(0, 60, 8250, 1215));
+    TS->setStyle(classicStyle());
     TS->setFont(verdana(8.25, true));
+    // Light tabs with dark captions, as the platform's tab strip has them.
+    QPalette tabs = TS->palette();
+    for (const QPalette::ColorRole face : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::Light})
+        tabs.setColor(face, colour::tabFace);
+    for (const QPalette::ColorRole caption : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        tabs.setColor(caption, colour::tabCaption);
+    TS->setPalette(tabs);
     TS->setDrawBase(false);
     TS->setExpanding(false);
     TS->addTab(QStringLiteral("My Love Numerology Result"));
     TS->addTab(QStringLiteral("My Partner's Love Numerology Result"));
     TS->addTab(QStringLiteral("Love Number"));
-    // All three tabs stay in sight, also with a wider stand-in for Verdana.
+    // All three tabs stay in sight; the narrow padding of the classic style
+    // comes first, a smaller type only for a stand-in face wider still.
     TS->setUsesScrollButtons(false);
     shrinkFontToFit(TS, TS->width(), [this] { return TS->sizeHint().width(); });
     TS->setAccessibleName(QStringLiteral("Reading"));
@@ -264,7 +274,7 @@ void frmMain::buildReadingView(QWidget* window)
         lblResult[i]->setFocusPolicy(Qt::TabFocus);
     }
 
-    cmdBack = new QPushButton(QStringLiteral("&Back"), fraResult);
+    cmdBack = commandButton(QStringLiteral("&Back"), fraResult);
     cmdBack->setGeometry(twips(7080, 3680, 1000, 400));
     cmdBack->setFont(verdana(8.25, true));
     connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);

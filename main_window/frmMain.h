@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -105,6 +106,9 @@ private:
 
     // True while the proceed action is being handled (the button's Value).
     bool proceedRunning_ = false;
+    // The input control that had the focus when the last reading was
+    // shown; Back gives the focus back to it.
+    QPointer<QWidget> focusBeforeReading_;
 };
 
 } // namespace amorix

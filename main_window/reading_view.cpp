@@ -96,6 +96,11 @@ void frmMain::cmdProceed_Click()
 
     resumeNext([&] { fraDisplay[0]->raise(); });
     resumeNext([&] { fraResult->raise(); });
+    // The focus goes where the user now looks, not stay on a control that
+    // the reading view covers.
+    if (QWidget* focused = focusWidget(); focused && fraMain->isAncestorOf(focused))
+        focusBeforeReading_ = focused;
+    TS->setFocus();
 }
 
 void frmMain::TS_Click()
@@ -116,6 +121,11 @@ void frmMain::TS_Click()
 void frmMain::cmdBack_Click()
 {
     resumeNext([&] { fraMain->raise(); });
+    // Back in the input area, where the user was before the reading.
+    if (focusBeforeReading_)
+        focusBeforeReading_->setFocus();
+    else
+        txtName[0]->setFocus();
 }
 
 } // namespace amorix

@@ -78,11 +78,10 @@ frmAbout::frmAbout(QWidget* parent)
     Line2->setGeometry(QRect(pixels(-30), pixels(2550) - 1, pixels(7080 + 30), 2));
     setBackground(Line2, colour::black);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = commandButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(twips(5730, 2640, 1260, 345));
     cmdOK->setFont(verdana(8.25));
     cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     cmdOK->setFocus();
 

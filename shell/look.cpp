@@ -2,7 +2,11 @@
 
 #include <QFontInfo>
 #include <QHash>
+#include <QGroupBox>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
+#include <QPushButton>
 #include <QWidget>
 
 #include <cmath>
@@ -25,7 +29,47 @@ QString installedFace(const QString& family)
     return faces.insert(family, QFontInfo(wanted).family()).value();
 }
 
+class ClassicStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        // Tabs as narrow as their captions allow: the three captions fit
+        // the strip in the stand-in face at their own size, and the row
+        // stays above the frames beneath it.
+        switch (metric) {
+        case PM_TabBarTabHSpace:
+            return 8;
+        case PM_TabBarTabVSpace:
+            return 6;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        QRect place = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control == CC_GroupBox && (part == SC_GroupBoxLabel || part == SC_GroupBoxCheckBox))
+            place.translate(kFrameCaptionIndent, 0);
+        return place;
+    }
+};
+
 } // namespace
+
+QStyle* classicStyle()
+{
+    static ClassicStyle* style = new ClassicStyle;
+    return style;
+}
+
+QGroupBox* captionedFrame(const QString& caption, QWidget* parent)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setStyle(classicStyle());
+    return frame;
+}
 
 QFont faceFont(const QString& family, double points, bool bold, bool underline)
 {
@@ -66,6 +110,15 @@ void setBackground(QWidget* widget, const QColor& background)
     palette.setColor(QPalette::Window, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+QPushButton* commandButton(const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    // An auto-default button takes Enter while focused; outside a dialog
+    // that is all it does, and a dialog's default stays the one it names.
+    button->setAutoDefault(true);
+    return button;
 }
 
 QString labelText(const QString& caption)

@@ -10,6 +10,9 @@
 
 #include <functional>
 
+class QGroupBox;
+class QPushButton;
+class QStyle;
 class QWidget;
 
 namespace amorix {
@@ -47,6 +50,22 @@ void setBackground(QWidget* widget, const QColor& background);
 // (an access-key mark) is dropped.
 QString labelText(const QString& caption);
 
+// A command button as the platform has it: Enter, keypad Enter and Space
+// press it while it has the focus. Enter typed elsewhere (in a text box)
+// presses no button.
+QPushButton* commandButton(const QString& caption, QWidget* parent);
+
+// The look of the platform the layout was made for, where Qt's own style
+// differs: frame captions stand a few pixels in from the frame's edge, tabs
+// have narrow padding. Set on the controls that need it; not owned.
+QStyle* classicStyle();
+
+// How far a frame's caption stands in from its left edge, in pixels.
+constexpr int kFrameCaptionIndent = 6;
+
+// A frame with a caption, in the classic style.
+QGroupBox* captionedFrame(const QString& caption, QWidget* parent);
+
 // Named colours of the layout.
 namespace colour {
 inline const QColor black{0, 0, 0};
@@ -59,6 +78,9 @@ inline const QColor linkBlue{0x64, 0x86, 0xDF};
 inline const QColor navy{0, 0, 128};
 inline const QColor blue{0, 0, 192};
 inline const QColor yellow{255, 255, 0};
+// The platform's tab strip: light tabs, dark captions.
+inline const QColor tabFace{0xF0, 0xF0, 0xF0};
+inline const QColor tabCaption{0, 0, 0};
 } // namespace colour
 
 } // namespace amorix

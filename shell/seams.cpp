@@ -1,9 +1,10 @@
 #include "seams.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
+#include "desktop_opener.h"
+#include "forms.h"
+
+#include <QApplication>
 #include <QMessageBox>
-#include <QUrl>
 
 #include <algorithm>
 #include <chrono>
@@ -16,33 +17,14 @@ class RealMessageBoxes final : public MessageBoxes {
 public:
     MessageAnswer show(const Message& message) override
     {
-        // A lone carriage return is our line break; Qt's label wants "\n".
-        QString shown = message.text;
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-        QMessageBox box(message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                        message.title, shown);
-        box.setTextFormat(Qt::PlainText);
-        box.setWindowModality(Qt::ApplicationModal);
-        if (message.buttons == MessageButtons::YesNo) {
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
-        } else {
-            box.setStandardButtons(QMessageBox::Ok);
-        }
-        const int pressed = box.exec();
+        // The owner may go away while the box is up (the run ends behind
+        // it), taking the box with it.
+        const QPointer<QMessageBox> box = buildMessageBox(message).release();
+        const int pressed = box->exec();
+        delete box.data();
         if (message.buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-    }
-};
-
-class RealDesktop final : public Desktop {
-public:
-    void openAddress(const QString& address) override
-    {
-        // The address is ours and already encoded; QDesktopServices hands it
-        // to the desktop's opener (xdg-open on Linux) without waiting.
-        QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
     }
 };
 
@@ -86,12 +68,41 @@ struct Slot {
 };
 
 Slot<MessageBoxes, RealMessageBoxes> messageBoxSlot;
-Slot<Desktop, RealDesktop> desktopSlot;
+Slot<Desktop, DesktopOpener> desktopSlot;
 Slot<Clock, RealClock> clockSlot;
 Slot<Dice, RealDice> diceSlot;
 Slot<ProcessControl, RealProcessControl> processSlot;
 
 } // namespace
+
+std::unique_ptr<QMessageBox> buildMessageBox(const Message& message)
+{
+    // The text goes as it is: a lone carriage return is a line break to
+    // Qt's message box as it was to the platform's.
+    auto box = std::make_unique<QMessageBox>(
+        message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, message.title,
+        message.text, QMessageBox::NoButton, message.owner.data());
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::ApplicationModal);
+    if (message.buttons == MessageButtons::YesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+    }
+    return box;
+}
+
+QWidget* activeProgramWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    const QList<QWidget*> loaded = forms::loaded();
+    for (auto it = loaded.crbegin(); it != loaded.crend(); ++it)
+        if ((*it)->isVisible())
+            return *it;
+    return nullptr;
+}
 
 MessageBoxes& messageBoxes() { return messageBoxSlot.get(); }
 Desktop& desktop() { return desktopSlot.get(); }
@@ -107,7 +118,7 @@ void installProcessControl(ProcessControl* standIn) { processSlot.standIn = stan
 
 MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
-    return messageBoxes().show(Message{kAppTitle, text, icon, buttons});
+    return messageBoxes().show(Message{kAppTitle, text, icon, buttons, activeProgramWindow()});
 }
 
 int drawBelow(int count)

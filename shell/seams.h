@@ -4,7 +4,13 @@
 #pragma once
 
 #include <QDate>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QMessageBox;
 
 namespace amorix {
 
@@ -19,6 +25,9 @@ struct Message {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    // The window the box speaks for: it stands over that window, centred on
+    // it. None before any window is open; the box is then centred on the screen.
+    QPointer<QWidget> owner;
 };
 
 // Modal message boxes: everything the user is told goes through here.
@@ -73,7 +82,15 @@ void installClock(Clock* standIn);
 void installDice(Dice* standIn);
 void installProcessControl(ProcessControl* standIn);
 
-// Shows a message titled with the application title and returns the answer.
+// The box the real seam shows for a message, not yet shown.
+std::unique_ptr<QMessageBox> buildMessageBox(const Message& message);
+
+// The program's window the user is working in: the active one, else the
+// last loaded window that is shown; none before the first window opens.
+QWidget* activeProgramWindow();
+
+// Shows a message titled with the application title, over the program's
+// active window, and returns the answer.
 MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
 
 // A whole number from 0 to count - 1, drawn as floor(r * count) in single

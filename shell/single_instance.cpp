@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace amorix {
 namespace {
@@ -35,8 +37,8 @@ LockFileInstance::LockFileInstance(const QString& lockFilePath)
     : path_(lockFilePath)
     , lock_(std::make_unique<QLockFile>(lockFilePath))
 {
-    // A live copy keeps its lock however long it runs; only a lock whose
-    // process is gone counts as stale.
+    // Whether a lock is stale is decided below, by whether its owner still
+    // holds it, never by its age or by what it says.
     lock_->setStaleLockTime(0);
 }
 
@@ -44,13 +46,38 @@ LockFileInstance::~LockFileInstance() = default;
 
 bool LockFileInstance::previousInstanceRunning()
 {
-    if (lock_->isLocked())
+    if (lock_->isLocked() || lock_->tryLock(0))
         return false;
-    if (lock_->tryLock(0))
+    // Anything but "the file is there" (no folder, no permission) must not
+    // keep the user from the program.
+    if (lock_->error() != QLockFile::LockFailedError)
         return false;
-    // Anything but "someone else holds it" (no permission, no folder) must
-    // not keep the user from the program.
-    return lock_->error() == QLockFile::LockFailedError;
+
+    const QFileInfo existing(path_);
+    // A link never leads us to another file: the link itself goes.
+    if (existing.isSymLink())
+        QFile::remove(path_);
+    else if (!existing.isFile() || !existing.isWritable())
+        return false; // a folder or someone else's file: run without the lock
+    else if (!takeOverAbandonedLock())
+        return true;
+    return !lock_->tryLock(0) && lock_->error() == QLockFile::LockFailedError;
+}
+
+bool LockFileInstance::takeOverAbandonedLock()
+{
+    // The copy that holds the lock keeps it locked at the system level
+    // (an exclusive file lock, or on Windows a handle that forbids
+    // deleting) from the moment it creates the file until it ends, so the
+    // file can be removed only when its owner is gone, whatever it holds:
+    // a dead process id, one reused by another program, or nothing at all.
+    // A copy that is writing its lock this very instant gets a moment to
+    // finish first.
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock_->getLockInfo(&pid, &host, &application))
+        QThread::msleep(100);
+    return lock_->removeStaleLockFile();
 }
 
 } // namespace amorix

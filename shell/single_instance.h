@@ -1,6 +1,8 @@
 // One running copy per executable and user: the first copy holds a lock
-// file in the user's runtime folder for as long as it runs. A copy that died
-// leaves a stale lock, which the next start detects and takes over.
+// file in the user's runtime folder for as long as it runs. A start is
+// refused only while a live copy holds that lock; a lock left by a copy that
+// died, or damaged on the way, is taken over; a lock that cannot be used at
+// all lets the program run.
 #pragma once
 
 #include <QString>
@@ -30,6 +32,8 @@ public:
     QString lockFilePath() const { return path_; }
 
 private:
+    bool takeOverAbandonedLock();
+
     QString path_;
     std::unique_ptr<QLockFile> lock_;
 };

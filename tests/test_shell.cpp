@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLockFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -305,28 +304,6 @@ private slots:
         QCOMPARE(desktop.ends, QList<int>{0});
         delete a;
         delete b;
-    }
-
-    void instanceLock()
-    {
-        const QString path = folder.filePath("amorix.lock");
-        LockFileInstance first(path);
-        QVERIFY(!first.previousInstanceRunning());
-        QVERIFY(!first.previousInstanceRunning()); // asking again keeps the lock
-        LockFileInstance second(path);
-        QVERIFY(second.previousInstanceRunning());
-    }
-
-    void staleLockDoesNotBlock()
-    {
-        const QString path = folder.filePath("stale.lock");
-        QFile lock(path);
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        // What a copy that was killed leaves behind: its process id is gone.
-        lock.write("2147483646\namorix\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        lock.close();
-        LockFileInstance next(path);
-        QVERIFY(!next.previousInstanceRunning());
     }
 
     void aboutBox()

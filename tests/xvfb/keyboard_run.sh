@@ -13,7 +13,7 @@ keys Tab
 type_text "Ben"
 keys Tab End Tab Home 2 8 Tab          # December 28
 keys alt+g                             # the reading
-keys Tab Right Right Left              # into the tab strip, then from tab to tab
+keys Right Right Left                  # the focus is in the tab strip: from tab to tab
 keys alt+b                             # back to the entries
 keys alt+h a                           # Help, About Software
 about=$(wait_for_window "QX Amorix v1.0" 5 | grep -v "^$main\$" | head -1) || true

@@ -23,7 +23,7 @@ enter_anna_and_ben
 shoot "$main" input-area
 keys alt+g
 shoot "$main" reading-tab1-user
-keys Tab Right
+keys Right                                    # the focus is in the tab strip
 shoot "$main" reading-tab2-partner
 keys Right
 shoot "$main" reading-tab3-love-number

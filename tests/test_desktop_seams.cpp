@@ -1,0 +1,153 @@
+// The real seams to the desktop: the message box as it is built, the window
+// it stands over, and the web opener started from an argument list.
+#include "exit_screen/frmExitScreen.h"
+#include "main_window/frmMain.h"
+#include "shell/application.h"
+#include "shell/seams.h"
+#include "shell/settings_codec.h"
+#include "shell/single_instance.h"
+#include "shell/update_reminder.h"
+#include "memory_store.h"
+#include "stand_ins.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace amorix;
+
+namespace {
+
+class FixedInstance final : public InstanceLock {
+public:
+    explicit FixedInstance(bool running) : running_(running) {}
+    bool previousInstanceRunning() override { return running_; }
+
+private:
+    bool running_;
+};
+
+void writeScript(const QString& path, const QByteArray& body)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n" + body);
+    file.close();
+    QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestDesktopSeams : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { test::closeAllForms(); }
+
+    // The update question's two sentences are joined by a lone carriage
+    // return, and the box gets the text as it is.
+    void updateQuestionKeepsItsCarriageReturn()
+    {
+        QVERIFY(kUpdateQuestion.contains(u'\r'));
+        QVERIFY(!kUpdateQuestion.contains(u'\n'));
+        const auto box = buildMessageBox({kAppTitle, kUpdateQuestion, MessageIcon::Information,
+                                          MessageButtons::YesNo, nullptr});
+        QCOMPARE(box->text(), kUpdateQuestion);
+        QCOMPARE(box->windowTitle(), QStringLiteral("QX Amorix"));
+        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box->icon(), QMessageBox::Information);
+    }
+
+    void boxStandsOverItsWindow()
+    {
+        frmMain window;
+        window.move(40, 30);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto box = buildMessageBox({kAppTitle, QStringLiteral("Please Enter Your Name"),
+                                          MessageIcon::Critical, MessageButtons::Ok, &window});
+        QCOMPARE(box->parentWidget(), &window);
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const QPoint offset = box->frameGeometry().center() - window.frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 40, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    // Each message names the program's window it speaks for; the ones that
+    // come before any window name none.
+    void messagesNameTheirWindow()
+    {
+        test::StandIns desktop;
+        beginRun();
+        auto* main = new frmMain;
+        main->show();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        main->cmdProceed_Click();
+        QCOMPARE(desktop.messages.size(), 1);
+        QCOMPARE(desktop.messages.last().owner.data(), main);
+
+        auto* exit = new frmExitScreen;
+        exit->show();
+        QVERIFY(QTest::qWaitForWindowActive(exit));
+        exit->cmdSubmit_Click();
+        QCOMPARE(desktop.messages.size(), 2);
+        QCOMPARE(desktop.messages.last().owner.data(), exit);
+        test::closeAllForms();
+
+        test::MemoryStore store;
+        store.values[kReminderSetting] = shortDateText(QDate(2000, 1, 1));
+        ShowUpdateReminder(store);
+        QCOMPARE(desktop.messages.size(), 3);
+        QVERIFY(desktop.messages.last().owner.isNull());
+
+        FixedInstance running(true);
+        StartApplication(running, store);
+        QCOMPARE(desktop.messageTexts().last(), QStringLiteral("Application is already running"));
+        QVERIFY(desktop.messages.last().owner.isNull());
+    }
+
+    // The opener is found on PATH and started with the address as one
+    // argument, whatever spaces the folder or the address hold; it is not
+    // waited for.
+    void openerStartsFromAnArgumentList()
+    {
+        QTemporaryDir sandbox;
+        const QString folder = sandbox.filePath("my bin");
+        QVERIFY(QDir().mkpath(folder));
+        const QString log = sandbox.filePath("log");
+        const QString done = sandbox.filePath("done");
+        writeScript(folder + "/xdg-open", "printf '%s|' \"$#\" \"$@\" > '" + log.toUtf8() + "'\nsleep 1\ntouch '"
+                                              + done.toUtf8() + "'\n");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", folder.toUtf8() + ":/usr/bin:/bin");
+
+        const QString address = QStringLiteral("http://softwares.velmora.example/a b?taf1=Tom & Jerry#x");
+        desktop().openAddress(address);
+        QVERIFY(!QFile::exists(done)); // returned before the opener finished
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(log), "1|" + address.toUtf8() + "|", 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(done), 5000);
+        qputenv("PATH", path);
+    }
+
+    void noOpenerIsNoError()
+    {
+        QTemporaryDir empty;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", empty.path().toUtf8());
+        desktop().openAddress(QStringLiteral("http://www.velmora.example"));
+        qputenv("PATH", path);
+    }
+};
+
+QTEST_MAIN(TestDesktopSeams)
+#include "test_desktop_seams.moc"

@@ -1,0 +1,313 @@
+// What a person meets with keyboard and eyes across the windows: Enter on a
+// focused button, where the focus goes between the views, the tab strip's
+// look, frame captions, the exit screen's link check box and its catalogue
+// text.
+#include "exit_screen/frmExitScreen.h"
+#include "exit_screen/paragraph_label.h"
+#include "main_window/frmMain.h"
+#include "main_window_driver.h"
+#include "shell/application.h"
+#include "shell/frmAbout.h"
+#include "shell/look.h"
+#include "stand_ins.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace amorix;
+
+namespace {
+
+// WCAG contrast ratio of two colours.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+int distance(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+// The leftmost column of the caption row in which the caption's own colour
+// is drawn.
+int captionStart(QGroupBox* frame, const QColor& caption)
+{
+    const QImage image = frame->grab().toImage();
+    const int rows = frame->fontMetrics().height();
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < rows && y < image.height(); ++y)
+            if (distance(image.pixelColor(x, y), caption) < 60)
+                return x;
+    return -1;
+}
+
+enum class Window { Main, Reading, About, Exit };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Window)
+
+class TestKeyboardAndLook : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::StandIns> desktop;
+
+    QWidget* open(Window which)
+    {
+        QWidget* window = nullptr;
+        if (which == Window::About) {
+            window = new frmAbout;
+        } else if (which == Window::Exit) {
+            window = new frmExitScreen;
+        } else {
+            auto* main = new frmMain;
+            window = main;
+            if (which == Window::Reading) {
+                main->txtName[0]->setText("Anna");
+                main->txtName[1]->setText("Ben");
+                main->cmdProceed_Click();
+            }
+        }
+        window->show();
+        if (!QTest::qWaitForWindowActive(window))
+            qWarning("window not active");
+        return window;
+    }
+
+    QPushButton* button(QWidget* window, const QString& name)
+    {
+        if (auto* main = qobject_cast<frmMain*>(window))
+            return name == "cmdProceed" ? main->cmdProceed : main->cmdBack;
+        if (auto* about = qobject_cast<frmAbout*>(window))
+            return about->cmdOK;
+        auto* exit = static_cast<frmExitScreen*>(window);
+        return name == "cmdClose" ? exit->cmdClose : exit->cmdSubmit;
+    }
+
+private slots:
+    void init()
+    {
+        beginRun();
+        desktop = std::make_unique<test::StandIns>();
+    }
+    void cleanup()
+    {
+        test::closeAllForms();
+        desktop.reset();
+    }
+
+    // Enter and Space press the focused button in every window.
+    void keysPressTheFocusedButton_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        const struct {
+            Window window;
+            const char* name;
+        } buttons[] = {{Window::Main, "cmdProceed"},
+                       {Window::Reading, "cmdBack"},
+                       {Window::About, "cmdOK"},
+                       {Window::Exit, "cmdClose"},
+                       {Window::Exit, "cmdSubmit"}};
+        for (const auto& b : buttons) {
+            QTest::addRow("%s Return", b.name) << b.window << b.name << int(Qt::Key_Return) << int(Qt::NoModifier);
+            QTest::addRow("%s keypad Enter", b.name)
+                << b.window << b.name << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+            QTest::addRow("%s Space", b.name) << b.window << b.name << int(Qt::Key_Space) << int(Qt::NoModifier);
+        }
+    }
+    void keysPressTheFocusedButton()
+    {
+        QFETCH(Window, window);
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QWidget* shown = open(window);
+        QPushButton* target = button(shown, name);
+        QSignalSpy pressed(target, &QPushButton::clicked);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(pressed.count(), 1);
+    }
+
+    // Enter typed in a text box presses no button.
+    void enterInATextBoxPressesNothing_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::newRow("main window") << Window::Main;
+        QTest::newRow("exit screen") << Window::Exit;
+    }
+    void enterInATextBoxPressesNothing()
+    {
+        QFETCH(Window, window);
+        QWidget* shown = open(window);
+        QLineEdit* box = window == Window::Main ? static_cast<frmMain*>(shown)->txtName[0]
+                                                : static_cast<frmExitScreen*>(shown)->txtName;
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(desktop->events.isEmpty()); // no check ran, no exit, nothing opened
+    }
+
+    void focusFollowsTheViewInFront()
+    {
+        auto* main = static_cast<frmMain*>(open(Window::Main));
+        main->txtName[0]->setText("Anna");
+        test::type(main->txtName[1], "Ben");
+        QTest::keyClick(main, Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(test::inFront(main->fraResult));
+        QCOMPARE(QApplication::focusWidget(), main->TS);
+
+        // Back with the mouse: the focus returns to where it was.
+        QTest::mouseClick(main->cmdBack, Qt::LeftButton);
+        QVERIFY(test::inFront(main->fraMain));
+        QCOMPARE(QApplication::focusWidget(), main->txtName[1]);
+
+        // Pressed with the mouse, the proceed button had the focus itself.
+        QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), main->TS);
+        QTest::keyClick(main, Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(test::inFront(main->fraMain));
+        QCOMPARE(QApplication::focusWidget(), main->cmdProceed);
+    }
+
+    void backWithoutEarlierFocusGoesToTheUsersName()
+    {
+        auto* main = static_cast<frmMain*>(open(Window::Main));
+        main->txtName[0]->setText("Anna");
+        main->txtName[1]->setText("Ben");
+        main->setFocus(); // nothing of the input area has the focus
+        main->mnuProceed->trigger();
+        QVERIFY(test::inFront(main->fraResult));
+        main->cmdBack_Click();
+        QCOMPARE(QApplication::focusWidget(), main->txtName[0]);
+    }
+
+    void tabStripIsReadable()
+    {
+        auto* main = static_cast<frmMain*>(open(Window::Reading));
+        QTabBar* tabs = main->TS;
+        QCOMPARE(tabs->font().pixelSize(), 11); // 8.25 pt at 96 dpi
+        QVERIFY(tabs->font().bold());
+
+        const QImage image = tabs->grab().toImage();
+        int right = 0;
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QRect tab = tabs->tabRect(i);
+            // The whole tab row lies above the display frames.
+            QVERIFY2(tabs->y() + tab.bottom() < main->fraDisplay[0]->y(), qPrintable(QString::number(i)));
+            right = std::max(right, tab.right());
+            // Face: the colour left of the caption; caption: the darkest pixel.
+            const QColor face = image.pixelColor(tab.left() + 3, tab.center().y());
+            QColor darkest = face;
+            for (int x = tab.left(); x <= tab.right(); ++x)
+                for (int y = tab.top(); y <= tab.bottom(); ++y)
+                    if (image.pixelColor(x, y).lightness() < darkest.lightness())
+                        darkest = image.pixelColor(x, y);
+            QVERIFY2(face.lightness() > 200, qPrintable(face.name()));
+            QVERIFY2(contrast(face, darkest) >= 4.5, qPrintable(face.name() + " " + darkest.name()));
+        }
+        QVERIFY(right < tabs->width()); // all three in sight
+    }
+
+    void frameCaptionsStandIn_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<int>("frame");
+        QTest::newRow("Your Personal Details") << Window::Main << 0;
+        QTest::newRow("Your Partner's Personal Details") << Window::Main << 1;
+        QTest::newRow("Refer A Friend") << Window::Exit << 2;
+        QTest::newRow("Download Velmora Softwares") << Window::Exit << 6;
+    }
+    void frameCaptionsStandIn()
+    {
+        QFETCH(Window, window);
+        QFETCH(int, frame);
+        QWidget* shown = open(window);
+        QGroupBox* box = nullptr;
+        QColor caption = colour::white;
+        if (auto* main = qobject_cast<frmMain*>(shown)) {
+            box = main->fraDetails[frame];
+            caption = colour::brown;
+        } else {
+            auto* exit = static_cast<frmExitScreen*>(shown);
+            box = frame == 2 ? exit->Frame2 : exit->Frame6;
+        }
+        const int start = captionStart(box, caption);
+        QVERIFY2(start >= 4 && start <= 12, qPrintable(QString::number(start)));
+    }
+
+    // The link check box answers a click anywhere in its rectangle.
+    void linkCheckBoxIsItsWholeRectangle_data()
+    {
+        QTest::addColumn<QPoint>("where");
+        QTest::newRow("on the box") << QPoint(8, 18);
+        QTest::newRow("far right") << QPoint(470, 18);
+        QTest::newRow("bottom edge") << QPoint(240, 34);
+        QTest::newRow("top left corner") << QPoint(1, 1);
+    }
+    void linkCheckBoxIsItsWholeRectangle()
+    {
+        QFETCH(QPoint, where);
+        auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
+        QCOMPARE(exit->Check1->geometry(), QRect(2, 136, 479, 37)); // 30, 2040, 7185 x 555 twips
+        QTest::mouseClick(exit->Check1, Qt::LeftButton, {}, where);
+        QCOMPARE(desktop->opened.size(), 1);
+        QVERIFY(!exit->Check1->isChecked());
+    }
+
+    void catalogueTextShowsAParagraphGap()
+    {
+        auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
+        QCOMPARE(exit->Label3->text(), kCatalogueText); // the text itself is unchanged
+
+        // The longest run of empty pixel rows between the first and the last
+        // line of text is a line high, not the leading between two lines.
+        const QImage image = exit->Label3->grab().toImage();
+        QList<bool> inked;
+        for (int y = 0; y < image.height(); ++y) {
+            bool any = false;
+            for (int x = 0; x < image.width() && !any; ++x)
+                any = image.pixelColor(x, y).red() > 128;
+            inked.append(any);
+        }
+        const qsizetype first = inked.indexOf(true), last = inked.lastIndexOf(true);
+        QVERIFY(first >= 0);
+        int longest = 0, run = 0;
+        for (qsizetype y = first; y <= last; ++y) {
+            run = inked[y] ? 0 : run + 1;
+            longest = std::max(longest, run);
+        }
+        QVERIFY2(longest >= exit->Label3->fontMetrics().height(), qPrintable(QString::number(longest)));
+    }
+
+    void paragraphGapsReplaceLongRunsOfSpaces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("61 spaces") << "one." + QString(61, u' ') + "Two." << "one.\n\nTwo.";
+        QTest::newRow("two spaces stay") << "one.  Two." << "one.  Two.";
+        QTest::newRow("trailing run") << "one." + QString(20, u' ') << "one.\n\n";
+        QTest::newRow("two runs") << "a" + QString(9, u' ') + "b" + QString(9, u' ') + "c" << "a\n\nb\n\nc";
+    }
+    void paragraphGapsReplaceLongRunsOfSpaces()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(withParagraphGaps(text), shown);
+    }
+};
+
+QTEST_MAIN(TestKeyboardAndLook)
+#include "test_keyboard_and_look.moc"
