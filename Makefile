@@ -103,7 +103,7 @@ WINDOWS_DIR ?= build-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine wine64 ninja-build \
                     dpkg-dev perl xvfb xauth xdotool x11-utils fonts-dejavu-core imagemagick
 QT_WINDOWS_VERSION := 6.4.2
-QT_WINDOWS_OPTIONS := -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
+QT_WINDOWS_OPTIONS := -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
   -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
   -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF \
   -DFEATURE_jpeg=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF \

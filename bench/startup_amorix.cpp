@@ -1,6 +1,7 @@
 // The program's real start-up, ended by ExitApplication at the main
 // window's first paint.
 #include "first_paint.h"
+#include "program/composition.h"
 #include "shell/application.h"
 
 #include <QApplication>
@@ -10,5 +11,5 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     FirstPaint firstPaint([] { amorix::ExitApplication(); });
     app.installEventFilter(&firstPaint);
-    return amorix::runApplication();
+    return amorix::runProgram();
 }

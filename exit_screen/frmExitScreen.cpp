@@ -10,7 +10,7 @@
 #include "shell/link_label.h"
 #include "shell/look.h"
 #include "shell/modHelp.h"
-#include "shell/resume_next.h"
+#include "shell/titles.h"
 #include "shell/seams.h"
 
 #include <QCheckBox>
@@ -66,7 +66,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("QX Amorix v1.0"));
+    setWindowTitle(kWindowTitle);
     setWindowIcon(appIcon());
     setFixedSize(twipsSize(11115, 4725));
     setBackground(this, colour::white);
@@ -76,7 +76,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     Picture1->setGeometry(twips(360, 120, 480, 480));
     Picture1->setPixmap(appIcon().pixmap(32, 32));
 
-    Label1 = new QLabel(QStringLiteral("QX Amorix v1.0"), this);
+    Label1 = new QLabel(kWindowTitle, this);
     Label1->setGeometry(twips(1080, 240, 5910, 435));
     Label1->setFont(faceFont(QStringLiteral("MS Sans Serif"), 18));
 
@@ -132,8 +132,8 @@ frmExitScreen::frmExitScreen(QWidget* parent)
 
 void frmExitScreen::Form_Load()
 {
-    resumeNext([] { dice().seedFromClock(); });
-    resumeNext([&] { Label2->setText(kSupportTexts[static_cast<std::size_t>(drawBelow(4))]); });
+    dice().seedFromClock();
+    Label2->setText(kSupportTexts[static_cast<std::size_t>(drawBelow(static_cast<int>(kSupportTexts.size())))]);
     // Topmost is set with the window flags above; showing it is the caller's.
 }
 
@@ -150,7 +150,7 @@ void frmExitScreen::Check1_Click()
 {
     if (!Check1->isChecked())
         return;
-    resumeNext([&] { Check1->setChecked(false); });
+    Check1->setChecked(false);
     modHelp::OpenHomePage();
 }
 

@@ -4,7 +4,6 @@
 #include "modTellAFriend.h"
 
 #include "shell/look.h"
-#include "shell/resume_next.h"
 #include "shell/seams.h"
 #include "shell/text_rules.h"
 
@@ -123,26 +122,22 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
 
 void frmExitScreen::box_GotFocus(QWidget* box)
 {
-    resumeNext([&] {
-        if (trimSpaces(boxText(box)) == placeholderOf(box))
-            setBoxText(box, QString());
-    });
+    if (trimSpaces(boxText(box)) == placeholderOf(box))
+        setBoxText(box, QString());
 }
 
 void frmExitScreen::box_LostFocus(QWidget* box)
 {
-    resumeNext([&] {
-        if (trimSpaces(boxText(box)).isEmpty())
-            setBoxText(box, placeholderOf(box));
-    });
+    if (trimSpaces(boxText(box)).isEmpty())
+        setBoxText(box, placeholderOf(box));
 }
 
 bool frmExitScreen::email_KeyPress(QWidget* box, const QString& typed)
 {
     if (typed != QStringLiteral(" "))
         return false;
-    resumeNext([] { tellUser(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical); });
-    resumeNext([&] { box->setFocus(); });
+    tellUser(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
+    box->setFocus();
     return true; // the space is not inserted
 }
 

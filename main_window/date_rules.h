@@ -1,5 +1,6 @@
-// Which birth dates cannot exist. Months and days come as list positions:
-// month 0 is January, day 0 is the 1st.
+// Which birth dates cannot exist. Days and months come as list positions
+// (day 0 is the 1st, month 0 is January), in the engine's order: day,
+// month, year.
 #pragma once
 
 namespace amorix {
@@ -16,7 +17,7 @@ constexpr bool isLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-constexpr DateProblem dateProblem(int year, int monthIndex, int dayIndex)
+constexpr DateProblem dateProblem(int dayIndex, int monthIndex, int year)
 {
     constexpr int february = 1;
     if (monthIndex == february) {

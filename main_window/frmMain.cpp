@@ -5,7 +5,7 @@
 #include "shell/forms.h"
 #include "shell/link_label.h"
 #include "shell/look.h"
-#include "shell/resume_next.h"
+#include "shell/titles.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -105,7 +105,7 @@ frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("QX Amorix v1.0"));
+    setWindowTitle(kWindowTitle);
     setFont(verdana(8.25));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -147,7 +147,7 @@ void frmMain::buildInputArea(QWidget* window)
     const QString captions[2] = {QStringLiteral("Your Personal Details"),
                                  QStringLiteral("Your Partner's Personal Details")};
     const int tops[2] = {960, 2325};
-    for (int person = 0; person < 2; ++person) {
+    for (int person = 0; person < reading::kPersons; ++person) {
         auto* frame = captionedFrame(captions[person], fraMain);
         frame->setGeometry(twips(1875, tops[person], 4500, 1250));
         frame->setFont(verdana(8.25, true));
@@ -243,35 +243,43 @@ void frmMain::buildReadingView(QWidget* window)
         fraDisplay[k] = viewFrame(fraResult, twips(0, 380, 8250, 3250), colour::darkGrey);
 
     // The two persons' frames carry the same rows with their own indices.
-    for (int person = 0; person < 2; ++person) {
+    for (int person = 0; person < reading::kPersons; ++person) {
         QFrame* frame = fraDisplay[person];
         const int title = 4 + 5 * person;
-        const int value = 5 * person;
+        const auto value = [person](reading::Row row) { return reading::valueIndex(person, row); };
         lblLabel[title] = autoSizeLabel(frame, QStringLiteral("Name"), 120, 240, colour::teal);
-        lblResult[value] = autoSizeLabel(frame, QStringLiteral("Name"), 2000, 240, colour::cyan);
+        lblResult[value(reading::Name)] = autoSizeLabel(frame, QStringLiteral("Name"), 2000, 240, colour::cyan);
         lblLabel[title + 1] = autoSizeLabel(frame, QStringLiteral("Date Of Birth"), 120, 540, colour::teal);
-        lblResult[value + 1] = autoSizeLabel(frame, QStringLiteral("Date"), 2000, 540, colour::cyan);
+        lblResult[value(reading::DateOfBirth)] = autoSizeLabel(frame, QStringLiteral("Date"), 2000, 540, colour::cyan);
         lblLabel[title + 2] = autoSizeLabel(frame, QStringLiteral("Birth Number"), 120, 840, colour::teal);
-        lblResult[value + 2] = autoSizeLabel(frame, QStringLiteral("0"), 2000, 840, colour::cyan);
+        lblResult[value(reading::BirthNumber)] = autoSizeLabel(frame, QStringLiteral("0"), 2000, 840, colour::cyan);
         lblLabel[title + 3] = autoSizeLabel(frame, QStringLiteral("Significance"), 120, 1140, colour::teal);
-        lblResult[value + 3] = wrappedLabel(frame, QString(), twips(120, 1440, 8000, 435), colour::cyan);
+        lblResult[value(reading::Significance)] =
+            wrappedLabel(frame, QString(), twips(120, 1440, 8000, 435), colour::cyan);
         lblLabel[title + 4] = autoSizeLabel(frame, QStringLiteral("Interpretation"), 120, 1980, colour::teal);
-        lblResult[value + 4] = wrappedLabel(frame, QString(), twips(120, 2280, 8000, 795), colour::cyan);
+        lblResult[value(reading::Interpretation)] =
+            wrappedLabel(frame, QString(), twips(120, 2280, 8000, 795), colour::cyan);
     }
     lblLabel[14] = autoSizeLabel(fraDisplay[2], QStringLiteral("Love Number"), 120, 240, colour::teal);
-    lblResult[10] = autoSizeLabel(fraDisplay[2], QStringLiteral("0"), 2000, 240, colour::cyan);
-    lblResult[11] = wrappedLabel(fraDisplay[2], QString(), twips(120, 600, 8000, 1035), colour::cyan);
+    lblResult[reading::kLoveNumber] = autoSizeLabel(fraDisplay[2], QStringLiteral("0"), 2000, 240, colour::cyan);
+    lblResult[reading::kLoveInterpretation] =
+        wrappedLabel(fraDisplay[2], QString(), twips(120, 600, 8000, 1035), colour::cyan);
 
     // Each value is read as its text, described by its row title.
-    for (int i = 0; i < 12; ++i) {
-        static const char* const rows[] = {"name", "date of birth", "birth number", "significance", "interpretation"};
-        const QString whose = i < 5 ? QStringLiteral("Your ") : i < 10 ? QStringLiteral("Partner's ") : QString();
-        lblResult[i]->setAccessibleDescription(i < 10 ? whose + QLatin1String(rows[i % 5])
-                                               : i == 10 ? QStringLiteral("Love number")
-                                                         : QStringLiteral("Love interpretation"));
+    const QString rows[reading::kRowsPerPerson] = {QStringLiteral("name"), QStringLiteral("date of birth"),
+                                                   QStringLiteral("birth number"), QStringLiteral("significance"),
+                                                   QStringLiteral("interpretation")};
+    const QString whose[reading::kPersons] = {QStringLiteral("Your "), QStringLiteral("Partner's ")};
+    for (int person = 0; person < reading::kPersons; ++person)
+        for (int row = 0; row < reading::kRowsPerPerson; ++row)
+            lblResult[reading::valueIndex(person, reading::Row(row))]->setAccessibleDescription(whose[person]
+                                                                                               + rows[row]);
+    lblResult[reading::kLoveNumber]->setAccessibleDescription(QStringLiteral("Love number"));
+    lblResult[reading::kLoveInterpretation]->setAccessibleDescription(QStringLiteral("Love interpretation"));
+    for (QLabel* value : lblResult) {
         // Reachable with Tab, so that a screen reader reads each value in turn.
-        lblResult[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        lblResult[i]->setFocusPolicy(Qt::TabFocus);
+        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        value->setFocusPolicy(Qt::TabFocus);
     }
 
     cmdBack = commandButton(QStringLiteral("&Back"), fraResult);
@@ -320,23 +328,23 @@ bool frmMain::focusNextPrevChild(bool next)
 
 void frmMain::Form_Load()
 {
-    for (int person = 0; person < 2; ++person)
-        resumeNext([&] { cboMonth[person]->addItems(kMonths); });
+    for (int person = 0; person < reading::kPersons; ++person)
+        cboMonth[person]->addItems(kMonths);
     for (int day = 1; day <= 31; ++day)
-        for (int person = 0; person < 2; ++person)
-            resumeNext([&] { cboDate[person]->addItem(QString::number(day)); });
+        for (int person = 0; person < reading::kPersons; ++person)
+            cboDate[person]->addItem(QString::number(day));
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        for (int person = 0; person < 2; ++person)
-            resumeNext([&] { cboYear[person]->addItem(QString::number(year)); });
-    for (int person = 0; person < 2; ++person) {
-        resumeNext([&] { txtName[person]->clear(); });
-        resumeNext([&] { cboMonth[person]->setCurrentIndex(0); });
-        resumeNext([&] { cboDate[person]->setCurrentIndex(0); });
-        resumeNext([&] { cboYear[person]->setCurrentIndex(0); });
+        for (int person = 0; person < reading::kPersons; ++person)
+            cboYear[person]->addItem(QString::number(year));
+    for (int person = 0; person < reading::kPersons; ++person) {
+        txtName[person]->clear();
+        cboMonth[person]->setCurrentIndex(0);
+        cboDate[person]->setCurrentIndex(0);
+        cboYear[person]->setCurrentIndex(0);
     }
-    resumeNext([&] { fraMain->raise(); });
+    fraMain->raise();
     // The window opens ready for typing the user's name.
-    resumeNext([&] { txtName[0]->setFocus(); });
+    txtName[0]->setFocus();
 }
 
 } // namespace amorix

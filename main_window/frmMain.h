@@ -3,6 +3,8 @@
 // indexed 0 for the user and 1 for the partner.
 #pragma once
 
+#include "reading_model.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -53,11 +55,11 @@ public:
 
     // Input area.
     QFrame* fraMain = nullptr;
-    std::array<QGroupBox*, 2> fraDetails{};
-    std::array<QLineEdit*, 2> txtName{};
-    std::array<QComboBox*, 2> cboMonth{};
-    std::array<QComboBox*, 2> cboDate{};
-    std::array<QComboBox*, 2> cboYear{};
+    std::array<QGroupBox*, reading::kPersons> fraDetails{};
+    std::array<QLineEdit*, reading::kPersons> txtName{};
+    std::array<QComboBox*, reading::kPersons> cboMonth{};
+    std::array<QComboBox*, reading::kPersons> cboDate{};
+    std::array<QComboBox*, reading::kPersons> cboYear{};
     QPushButton* cmdProceed = nullptr;
 
     // Reading view, built on the first reading (see ensureReadingView).
@@ -65,7 +67,7 @@ public:
     QTabBar* TS = nullptr;
     std::array<QFrame*, 3> fraDisplay{};
     QPushButton* cmdBack = nullptr;
-    std::array<QLabel*, 12> lblResult{};
+    std::array<QLabel*, reading::kValueCount> lblResult{};
 
     // Row titles of both views; indices as laid out (0..3 and 15 belong to
     // the input area, 4..14 to the reading view).
@@ -102,7 +104,8 @@ private:
     void setTabOrder();
     void Form_Load();
     void Form_Unload();
-    bool validateDate(int person);
+    // Both persons' entries as the controls hold them.
+    reading::Couple entries() const;
 
     // True while the proceed action is being handled (the button's Value).
     bool proceedRunning_ = false;

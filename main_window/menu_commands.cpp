@@ -59,7 +59,7 @@ void frmMain::mnuAbout_Click()
         about->exec();
     });
     // Back to the main window, also where no window manager hands the focus on.
-    resumeNext([&] { activateWindow(); });
+    activateWindow();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -2,8 +2,6 @@
 
 #include "app_icon.h"
 #include "forms.h"
-#include "link_label.h"
-#include "main_window/frmMain.h"
 #include "resume_next.h"
 #include "seams.h"
 #include "settings_store.h"
@@ -41,47 +39,44 @@ void beginRun()
     ended = false;
 }
 
-int runApplication()
+int runApplication(const OpenMainWindow& openMainWindow)
 {
     QApplication::setWindowIcon(appIcon());
     LockFileInstance instance;
     IniSettingsStore store;
-    StartApplication(instance, store);
+    StartApplication(instance, store, openMainWindow);
     if (applicationEnded())
         return 0;
     return QApplication::exec();
 }
 
-void StartApplication(InstanceLock& instance, SettingsStore& store)
+void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMainWindow& openMainWindow)
 {
     beginRun();
     bool alreadyRunning = false;
     resumeNext([&] { alreadyRunning = instance.previousInstanceRunning(); });
     if (alreadyRunning) {
-        resumeNext([] { tellUser(QStringLiteral("Application is already running"), MessageIcon::Information); });
+        tellUser(QStringLiteral("Application is already running"), MessageIcon::Information);
         ExitApplication();
         return;
     }
-    resumeNext([] { dice().seedFromClock(); });
+    dice().seedFromClock();
     resumeNext([&] { ShowUpdateReminder(store); });
-    resumeNext([] {
-        auto* window = new frmMain;
-        window->show();
-        window->activateWindow();
-    });
-    resumeNext([] { CoBrand_Randomize(); });
+    MainWindowParts main;
+    resumeNext([&] { main = openMainWindow(); });
+    if (!main.window)
+        return;
+    main.window->show();
+    main.window->activateWindow();
+    CoBrand_Randomize(main.lblFullBrand, main.lblCobrand);
 }
 
-void CoBrand_Randomize()
+void CoBrand_Randomize(QWidget* lblFullBrand, QWidget* lblCobrand)
 {
-    resumeNext([] { intCoBrandRandomNumber = static_cast<std::int16_t>(drawBelow(6) + 1); });
-    frmMain* window = forms::find<frmMain>();
-    if (!window)
-        return;
-    if (intCoBrandRandomNumber % 2 == 0)
-        resumeNext([&] { window->lblFullBrand->raise(); });
-    else
-        resumeNext([&] { window->lblCobrand->raise(); });
+    intCoBrandRandomNumber = static_cast<std::int16_t>(drawBelow(kCoBrandFaces) + 1);
+    QWidget* front = intCoBrandRandomNumber % 2 == 0 ? lblFullBrand : lblCobrand;
+    if (front)
+        front->raise();
 }
 
 void ExitApplication()

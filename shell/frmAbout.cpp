@@ -5,6 +5,7 @@
 #include "link_label.h"
 #include "look.h"
 #include "modHelp.h"
+#include "titles.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -43,7 +44,7 @@ LinkLabel* tealLink(QWidget* parent, const QString& text, int leftTwips, int top
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("QX Amorix v1.0"));
+    setWindowTitle(kWindowTitle);
     setModal(true);
     setFixedSize(twipsSize(7065, 3045));
     setBackground(this, colour::white);
@@ -52,7 +53,7 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setGeometry(twips(60, 60, 480, 480));
     picIcon->setPixmap(appIcon().pixmap(32, 32));
 
-    Label2 = tealLabel(this, QStringLiteral("QX Amorix v1.0"), twips(720, 60, 3990, 240), verdana(9.75, true),
+    Label2 = tealLabel(this, kWindowTitle, twips(720, 60, 3990, 240), verdana(9.75, true),
                        colour::black);
     Label2->setWordWrap(false);
     Label2->adjustSize();

@@ -2,6 +2,7 @@
 
 #include "desktop_opener.h"
 #include "forms.h"
+#include "resume_next.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -118,7 +119,10 @@ void installProcessControl(ProcessControl* standIn) { processSlot.standIn = stan
 
 MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
-    return messageBoxes().show(Message{kAppTitle, text, icon, buttons, activeProgramWindow()});
+    // A box that cannot be shown counts as answered with No (or OK).
+    const Message message{kAppTitle, text, icon, buttons, activeProgramWindow()};
+    return attempt([&] { return messageBoxes().show(message); })
+        .value_or(buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok);
 }
 
 int drawBelow(int count)

@@ -3,6 +3,8 @@
 // that record and answer without a person and without a browser.
 #pragma once
 
+#include "titles.h"
+
 #include <QDate>
 #include <QPointer>
 #include <QString>
@@ -13,8 +15,6 @@
 class QMessageBox;
 
 namespace amorix {
-
-inline const QString kAppTitle = QStringLiteral("QX Amorix");
 
 enum class MessageIcon { Information, Critical };
 enum class MessageButtons { Ok, YesNo };
@@ -90,7 +90,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(const Message& message);
 QWidget* activeProgramWindow();
 
 // Shows a message titled with the application title, over the program's
-// active window, and returns the answer.
+// active window, and returns the answer. Never throws.
 MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
 
 // A whole number from 0 to count - 1, drawn as floor(r * count) in single

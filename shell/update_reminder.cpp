@@ -7,6 +7,8 @@
 
 #include <QDate>
 
+#include <cstdlib>
+
 namespace amorix {
 
 void ShowUpdateReminder(SettingsStore& store)
@@ -23,7 +25,7 @@ void ShowUpdateReminder(SettingsStore& store)
     }
 
     const qint64 days = today.daysTo(last);
-    if (days >= -14 && days <= 14)
+    if (std::abs(days) < kReminderDays)
         return;
 
     const MessageAnswer answer = tellUser(kUpdateQuestion, MessageIcon::Information, MessageButtons::YesNo);

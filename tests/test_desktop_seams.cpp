@@ -2,6 +2,7 @@
 // it stands over, and the web opener started from an argument list.
 #include "exit_screen/frmExitScreen.h"
 #include "main_window/frmMain.h"
+#include "program/composition.h"
 #include "shell/application.h"
 #include "shell/seams.h"
 #include "shell/settings_codec.h"
@@ -111,7 +112,7 @@ private slots:
         QVERIFY(desktop.messages.last().owner.isNull());
 
         FixedInstance running(true);
-        StartApplication(running, store);
+        StartApplication(running, store, openMainWindow);
         QCOMPARE(desktop.messageTexts().last(), QStringLiteral("Application is already running"));
         QVERIFY(desktop.messages.last().owner.isNull());
     }

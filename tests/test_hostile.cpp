@@ -3,6 +3,7 @@
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
 #include "memory_store.h"
+#include "program/composition.h"
 #include "shell/application.h"
 #include "shell/forms.h"
 #include "shell/settings_store.h"
@@ -125,7 +126,7 @@ private slots:
         test::StandIns desktop;
         IniSettingsStore store(path);
         NoOtherInstance instance;
-        StartApplication(instance, store);
+        StartApplication(instance, store, openMainWindow);
 
         frmMain* window = forms::find<frmMain>();
         QVERIFY(window && window->isVisible());

@@ -159,37 +159,9 @@ private slots:
         QVERIFY(w().fraMain->isVisible() && w().fraDisplay[1]->isVisible() && w().fraDisplay[2]->isVisible());
     }
 
-    void readings_data()
-    {
-        QTest::addColumn<Person>("user");
-        QTest::addColumn<Person>("partner");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("start-up dates")
-            << Person{"Ann", "January", "1", "1900"} << Person{"Bo", "January", "1", "1900"}
-            << QStringList{"Ann", "January 1, 1900", "3", significance(), personal(3),
-                           "Bo", "January 1, 1900", "3", significance(), personal(3), "6", love(6)};
-        QTest::newRow("names trimmed, inner spaces kept")
-            << Person{"  Mary Ann  ", "November", "30", "1958"} << Person{" Jo ", "December", "31", "2050"}
-            << QStringList{"Mary Ann", "November 30, 1958", "1", significance(), personal(1),
-                           "Jo", "December 31, 2050", "5", significance(), personal(5), "6", love(6)};
-        QTest::newRow("persons exchanged: same love number")
-            << ben << anna
-            << QStringList{"Ben", "December 28, 1979", "3", significance(), personal(3),
-                           "Anna", "March 7, 1985", "6", significance(), personal(6), "9", love(9)};
-        QTest::newRow("29 February 2000")
-            << Person{"Leap", "February", "29", "2000"} << Person{"Day", "September", "9", "1998"}
-            << QStringList{"Leap", "February 29, 2000", "6", significance(), personal(6),
-                           "Day", "September 9, 1998", "9", significance(), personal(9), "6", love(6)};
-    }
-    void readings()
-    {
-        QFETCH(Person, user);
-        QFETCH(Person, partner);
-        QFETCH(QStringList, expected);
-        readingFor(user, partner);
-        QCOMPARE(test::values(w()), expected);
-    }
-
+    // What only the window shows of a failed check: the message box, where
+    // the focus goes, and that nothing else changed. The checks themselves
+    // are the model's, tested in full there.
     void validation_data()
     {
         QTest::addColumn<Person>("user");
@@ -209,26 +181,13 @@ private slots:
 
         QTest::newRow("both names empty") << named("", "January", "1", "1900") << named("", "January", "1", "1900")
                                           << yourName << true << 0;
-        QTest::newRow("name of spaces") << named("   ", "May", "5", "1990") << ok << yourName << true << 0;
         QTest::newRow("partner missing, user's date impossible")
             << named("Ann", "February", "31", "1999") << named("", "May", "5", "1990") << partnersName << true << 1;
-        QTest::newRow("29 Feb 1903") << named("Ann", "February", "29", "1903") << ok << february << false << -1;
-        QTest::newRow("29 Feb 1900, no leap year") << named("Ann", "February", "29", "1900") << ok << february
-                                                   << false << -1;
-        QTest::newRow("30 Feb 2000") << named("Ann", "February", "30", "2000") << ok << february << false << -1;
-        QTest::newRow("31 Feb 1999") << named("Ann", "February", "31", "1999") << ok << february << false << -1;
         QTest::newRow("31 April") << named("Ann", "April", "31", "1990") << ok << thirty << false << -1;
-        QTest::newRow("31 June") << named("Ann", "June", "31", "1990") << ok << thirty << false << -1;
-        QTest::newRow("31 September") << named("Ann", "September", "31", "1990") << ok << thirty << false << -1;
-        QTest::newRow("31 November") << named("Ann", "November", "31", "1990") << ok << thirty << false << -1;
-        QTest::newRow("both dates impossible: user's reported")
-            << named("Ann", "April", "31", "1990") << named("Bo", "February", "30", "1990") << thirty << false << -1;
         QTest::newRow("partner's date only") << ok << named("Bo", "February", "29", "2001") << february << false
                                              << -1;
         QTest::newRow("29 Feb 1904 passes") << named("Ann", "February", "29", "1904") << ok << QString() << false
                                             << -1;
-        QTest::newRow("30 April passes") << named("Ann", "April", "30", "1990") << ok << QString() << false << -1;
-        QTest::newRow("31 July passes") << named("Ann", "July", "31", "1990") << ok << QString() << false << -1;
     }
     void validation()
     {

@@ -3,6 +3,7 @@
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
 #include "memory_store.h"
+#include "program/composition.h"
 #include "shell/application.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
@@ -214,7 +215,7 @@ private slots:
 
         bool mainWindowDuringQuestion = true;
         desktop.onMessage = [&](const Message&) { mainWindowDuringQuestion = forms::find<frmMain>() != nullptr; };
-        StartApplication(first, store);
+        StartApplication(first, store, openMainWindow);
 
         QCOMPARE(desktop.seeds, 1);
         QCOMPARE(desktop.messages.size(), 1);
@@ -232,7 +233,7 @@ private slots:
         test::StandIns desktop;
         test::MemoryStore store;
         FixedInstance running(true);
-        StartApplication(running, store);
+        StartApplication(running, store, openMainWindow);
 
         QCOMPARE(desktop.messageTexts(), QStringList{"Application is already running"});
         QCOMPARE(desktop.messages.front().icon, MessageIcon::Information);
@@ -264,7 +265,7 @@ private slots:
         // Start from the other label in front, so the draw must move it.
         (fullBrandInFront ? window->lblCobrand : window->lblFullBrand)->raise();
         desktop.draws = {draw};
-        CoBrand_Randomize();
+        CoBrand_Randomize(window->lblFullBrand, window->lblCobrand);
         QCOMPARE(intCoBrandRandomNumber, number);
         QCOMPARE(test::inFront(window->lblFullBrand), fullBrandInFront);
         QCOMPARE(test::inFront(window->lblCobrand), !fullBrandInFront);

@@ -122,7 +122,7 @@ private slots:
                     const bool exists = year_month_day{std::chrono::year{year}, std::chrono::month{unsigned(month + 1)},
                                                        std::chrono::day{unsigned(day + 1)}}
                                             .ok();
-                    const DateProblem problem = dateProblem(year, month, day);
+                    const DateProblem problem = dateProblem(day, month, year);
                     if (exists != (problem == DateProblem::None))
                         QFAIL(qPrintable(QStringLiteral("%1-%2-%3").arg(year).arg(month + 1).arg(day + 1)));
                     if (!exists)

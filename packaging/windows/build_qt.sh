@@ -12,9 +12,20 @@ if [ -f "$prefix/.complete" ]; then
   exit 0
 fi
 
+# An interrupted build goes on where it stopped.
 work=$(dirname "$prefix")/work-$(basename "$prefix")
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
+rm -rf "$prefix"
+src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' 2>/dev/null | head -n 1)
+if [ -z "$src" ] || [ ! -f "$work/build/CMakeCache.txt" ]; then
+  rm -rf "$work"
+  mkdir -p "$work"
+  fetch_source=yes
+else
+  echo "Qt $version for Windows: going on with the build in $work"
+  fetch_source=no
+fi
+
+if [ "$fetch_source" = yes ]; then
 
 # apt-get source needs a deb-src line; derive one from the machine's own
 # sources when none is there.
@@ -40,6 +51,7 @@ echo "Qt $version for Windows: fetching Debian's qt6-base $debian_version source
   tail -n 20 "$work/source.log"; exit 1; }
 src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 [ -n "$src" ] || { echo "qt6-base source not found in $work"; exit 1; }
+fi
 
 echo "Qt $version for Windows: configuring (log in $work/configure.log)"
 cmake -S "$src" -B "$work/build" -G Ninja \

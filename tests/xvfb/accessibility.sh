@@ -7,6 +7,5 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 
 open_main_window
 enter_anna_and_ben
-keys alt+g
-sleep 1
+keys alt+g                      # the reader waits for the twelve values
 /usr/bin/python3 "$(dirname "$0")/read_reading.py"

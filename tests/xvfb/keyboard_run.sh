@@ -16,19 +16,16 @@ keys alt+g                             # the reading
 keys Right Right Left                  # the focus is in the tab strip: from tab to tab
 keys alt+b                             # back to the entries
 keys alt+h a                           # Help, About Software
-about=$(wait_for_window "QX Amorix v1.0" 5 | grep -v "^$main\$" | head -1) || true
-[ -n "$about" ] || fail "no about box"
+about=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no about box"
 keys Escape
-pause 0.3
-[ -z "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | grep -v "^$main\$")" ] || fail "the about box stayed"
+wait_until 5 window_gone "QX Amorix v1.0" "$about" || fail "the about box stayed"
 keys alt+d                             # Donate, on the menu bar itself
 running "$app" || fail "the program ended early"
 
 keys alt+f x                           # File, Exit: the exit screen takes over
-pause 0.5
-[ -z "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | grep "^$main\$")" ] || fail "the main window stayed"
-wait_for_window "QX Amorix v1.0" 10 > /dev/null || fail "no exit screen"
-pause 0.3
+wait_until 10 window_gone "QX Amorix v1.0" "$main" || fail "the main window stayed"
+exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no exit screen"
+wait_until 5 window_active "$exit_screen" || fail "the exit screen did not get the keyboard"
 keys Tab Tab                           # from E&xit over the link box to the name
 type_text "Anna Lee"
 keys Tab Tab                           # over the button to the own address
@@ -38,10 +35,9 @@ type_text "ben@example.org"
 keys Tab
 type_text "Ben"
 keys alt+n                             # Refer A Friend Now
-pause 0.5
 expected='http://softwares.velmora.example/qxvs-refer-a-friend.php?taf1=Anna%20Lee&taf2=anna%40example.org&taf3=Your%20Message%0D%0A&taf4=Ben&taf5=ben%40example.org&taf6=http://amorix.velmora.example/'
-grep -qxF "http://help.velmora.example/donate.html" "$OPENED" || fail "Donate opened nothing"
-grep -qxF "$expected" "$OPENED" || fail "the request was $(tail -1 "$OPENED")"
+wait_until 5 has_line "$OPENED" "http://help.velmora.example/donate.html" || fail "Donate opened nothing"
+wait_until 5 has_line "$OPENED" "$expected" || fail "the request was $(tail -1 "$OPENED")"
 
 keys alt+x                             # E&xit
 wait_for_exit "$app" 10 || fail "the program did not end after Exit"

@@ -29,6 +29,40 @@ fail() {
 TIME_SCALE=${TIME_SCALE:-1}
 pause() { sleep "$(awk "BEGIN { print $1 * $TIME_SCALE }")"; }
 
+# Runs "$@" every tenth of a second until it succeeds, for at most $1
+# seconds; the last try's status is the answer.
+wait_until() {
+    local tries=$(($1 * 10 * TIME_SCALE))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
+
+# The ids of the visible windows whose title is exactly $1.
+windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+count_windows() { windows_titled "$1" | grep -c . || true; }
+window_gone() { ! windows_titled "$1" | grep -qx "$2"; }
+window_active() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+has_line() { grep -qxF "$2" "$1" 2>/dev/null; }
+
+# Prints the id of a visible window titled $1 that is none of the ids
+# after it (a window that another open one shares its title with),
+# waiting up to 10 seconds for it.
+wait_for_new_window() {
+    local title=$1 id
+    shift
+    for _ in $(seq $((100 * TIME_SCALE))); do
+        for id in $(windows_titled "$title"); do
+            [[ " $* " == *" $id "* ]] || { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
 # Prints the ids of visible windows whose title is exactly $1, waiting up to $2 seconds for one.
 wait_for_window() {
     local title=$1 seconds=$((${2:-10} * TIME_SCALE)) ids
@@ -85,7 +119,7 @@ open_main_window() {
     app=$APP_PID
     main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
     xdotool windowfocus --sync "$main"
-    pause 0.3
+    wait_until 5 window_active "$main" || fail "the main window did not get the keyboard"
 }
 
 # The walk-through's entries, typed from the user's name box onwards.

@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 
 address='http://softwares.velmora.example/qxvs-refer-a-friend.php?taf1=Tom%20%26%20Jerry&taf3=Hi%0D%0A&taf6=http://amorix.velmora.example/'
 "$PROBE" "$address"
-for _ in $(seq 50); do [ -s "$OPENED" ] && break; sleep 0.1; done
+wait_until 5 test -s "$OPENED" || true
 [ -s "$OPENED" ] || fail "xdg-open was not called"
 [ "$(cat "$OPENED")" = "$address" ] || fail "xdg-open got '$(cat "$OPENED")'"
 echo "PASS: xdg-open got the address unchanged"

@@ -9,7 +9,6 @@ source "$(dirname "$0")/lib.sh"
 mkdir -p "$OUT"
 
 shoot() { sleep 0.6; "$SHOT" "$1" "$OUT/$2.png" || fail "could not save $2"; }
-newest_window() { xdotool search --onlyvisible --name "^$1\$" | tail -1; }
 
 open_main_window
 
@@ -28,14 +27,14 @@ shoot "$main" reading-tab2-partner
 keys Right
 shoot "$main" reading-tab3-love-number
 keys alt+b alt+h a
-about=$(newest_window "QX Amorix v1.0")
-[ "$about" != "$main" ] || fail "no about box"
+about=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no about box"
 shoot "$about" about-box
 keys Escape
+wait_until 5 window_gone "QX Amorix v1.0" "$about" || fail "the about box stayed"
 xdotool windowfocus --sync "$main"
 keys alt+f x
-sleep 0.5
-exit_screen=$(wait_for_window "QX Amorix v1.0" 10) || fail "no exit screen"
+wait_until 10 window_gone "QX Amorix v1.0" "$main" || fail "the main window stayed"
+exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no exit screen"
 shoot "$exit_screen" exit-screen
 keys alt+x
 wait_for_exit "$app" 10 || fail "the program did not end"

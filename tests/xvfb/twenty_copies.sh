@@ -16,20 +16,20 @@ for _ in $(seq 20); do
 done
 
 wait_for_window "QX Amorix v1.0" 30 > /dev/null || fail "no main window"
-sleep 3
+# Every copy has shown its window or message, or was refused by the display.
+refused() { local pid n=0; for pid in "${pids[@]}"; do no_display "$pid" && n=$((n + 1)); done; echo "$n"; }
+all_shown() {
+    [ $(( $(count_windows "QX Amorix v1.0") + $(count_windows "QX Amorix") + $(refused) )) -ge 20 ]
+}
+wait_until 30 all_shown || fail "not every copy showed a window or a message"
 started=()
 for pid in "${pids[@]}"; do
     no_display "$pid" || started+=("$pid")
 done
 expected=$(( ${#started[@]} - 1 ))
 [ "$expected" -ge 9 ] || fail "fewer than ten copies reached the display"
-for _ in $(seq 300); do
-    [ "$(xdotool search --onlyvisible --name '^QX Amorix$' 2>/dev/null | wc -l)" -ge "$expected" ] && break
-    sleep 0.1
-done
-sleep 1
-[ "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | wc -l)" -eq 1 ] || fail "not exactly one main window"
-[ "$(xdotool search --onlyvisible --name '^QX Amorix$' | wc -l)" -eq "$expected" ] || fail "not $expected messages"
+[ "$(count_windows "QX Amorix v1.0")" -eq 1 ] || fail "not exactly one main window"
+[ "$(count_windows "QX Amorix")" -eq "$expected" ] || fail "not $expected messages"
 
 # Answer every message; those copies end with status 0.
 for box in $(xdotool search --onlyvisible --name '^QX Amorix$'); do

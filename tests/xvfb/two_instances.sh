@@ -11,23 +11,18 @@ source "$(dirname "$0")/lib.sh"
 box=$(wait_for_window "QX Amorix" 15) || fail "no 'already running' message"
 wait_for_window "QX Amorix v1.0" 15 > /dev/null || fail "no main window"
 [ "$(echo "$box" | wc -l)" -eq 1 ] || fail "more than one message box"
-sleep 0.5
+# The message holds its copy until it is answered.
 running "$first" && running "$second" || fail "a copy ended before the message was answered"
 
 xdotool windowfocus --sync "$box"
 keys Return
 
-loser=""
-for _ in $(seq 100); do
-    running "$first" || { loser=$first winner=$second; break; }
-    running "$second" || { loser=$second winner=$first; break; }
-    sleep 0.1
-done
-[ -n "$loser" ] || fail "neither copy ended after the message was answered"
+one_ended() { ! running "$first" || ! running "$second"; }
+wait_until 10 one_ended || fail "neither copy ended after the message was answered"
+if running "$first"; then loser=$second winner=$first; else loser=$first winner=$second; fi
 wait_for_exit "$loser" 1 || fail "copy $loser did not end"
 status=$EXIT_STATUS
 [ "$status" = 0 ] || fail "the second copy ended with status $status"
-sleep 0.5
 running "$winner" || fail "the running copy went away too"
 [ "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | wc -l)" -eq 1 ] || fail "not exactly one main window"
 [ ! -s "$OPENED" ] || fail "a page was opened: $(cat "$OPENED")"

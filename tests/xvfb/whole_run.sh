@@ -17,9 +17,9 @@ keys alt+g
 running "$app" || fail "the program ended during the reading"
 
 keys alt+f x                           # File, Exit: the exit screen replaces the main window
-exit_screen=$(wait_for_window "QX Amorix v1.0" 10) || fail "no exit screen"
-[ "$exit_screen" != "$main" ] || fail "the main window is still there"
-sleep 0.5
+wait_until 10 window_gone "QX Amorix v1.0" "$main" || fail "the main window is still there"
+exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no exit screen"
+wait_until 5 window_active "$exit_screen" || fail "the exit screen did not get the keyboard"
 keys Return                            # the focus is on E&xit
 wait_for_exit "$app" 10 || fail "the program did not end after Exit"
 status=$EXIT_STATUS

@@ -1,0 +1,56 @@
+// The main window's rules without its widgets: both persons' entries as the
+// controls hold them, the first problem that keeps them from a reading, and
+// the reading's twelve values in the order of the labels that show them.
+#pragma once
+
+#include "shell/seams.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace amorix::reading {
+
+// Index 0 is the user, 1 the partner.
+constexpr int kPersons = 2;
+
+// One person's entries, as the name box and the three lists hold them.
+struct Entries {
+    QString name;       // as typed
+    int monthIndex = 0; // list position, 0 = January
+    int dayIndex = 0;   // list position, 0 = the 1st
+    QString monthText;  // "January" .. "December"
+    QString dayText;    // "1" .. "31"
+    QString yearText;   // "1900" .. "2050"
+};
+using Couple = std::array<Entries, kPersons>;
+
+// What keeps the entries from a reading: the message to show, its icon, and
+// the person whose name box gets the focus (none: the focus stays).
+struct Problem {
+    QString message;
+    MessageIcon icon;
+    std::optional<int> focusName;
+};
+
+// Both names present, then the user's date, then the partner's: the first
+// check that fails, or none.
+std::optional<Problem> firstProblem(const Couple& couple);
+
+// The value labels, in order: five rows for each person, then the couple's.
+enum Row { Name, DateOfBirth, BirthNumber, Significance, Interpretation, kRowsPerPerson };
+constexpr int valueIndex(int person, Row row) { return person * kRowsPerPerson + row; }
+constexpr int kLoveNumber = kPersons * kRowsPerPerson;
+constexpr int kLoveInterpretation = kLoveNumber + 1;
+constexpr int kValueCount = kLoveInterpretation + 1;
+
+// Each value, or none where its step failed (a text that is no number, a
+// number the engine refuses): that label keeps what it showed before.
+using Reading = std::array<std::optional<QString>, kValueCount>;
+Reading makeReading(const Couple& couple);
+
+// "March 7, 1985": the month as listed, the day and year as numbers.
+QString dateOfBirth(const QString& monthText, int day, int year);
+
+} // namespace amorix::reading

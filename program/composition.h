@@ -1,0 +1,15 @@
+// The program put together: the shell's start-up with this program's main
+// window.
+#pragma once
+
+#include "shell/application.h"
+
+namespace amorix {
+
+// Builds the main window and names its banner labels for start-up.
+MainWindowParts openMainWindow();
+
+// The whole run, in a process whose QApplication exists.
+int runProgram();
+
+} // namespace amorix
