@@ -10,7 +10,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench package screenshots clean \
+.PHONY: all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
         windows-deps windows-qt windows test-windows
 
 all: build
@@ -62,14 +62,23 @@ screenshots: build
 	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x2048x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/scale-2
 
+# Draws the icon anew into shell/icons (the program loads those files) and
+# the Windows icon file beside the Windows build.
+icons: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/packaging/make_icons shell/icons
+	convert $(foreach s,16 24 32 48 64 256,shell/icons/amorix-$(s).png) packaging/windows/amorix.ico
+
 # The Debian package, in $(BUILD_DIR).
 package: build
 	cd $(BUILD_DIR) && cpack
 
-# Start-up against an empty Qt window, one reading, the engine.
+# Start-up against an empty Qt window and a text-showing one (the fair
+# floor), in wall time, memory and instructions; one reading; the engine.
+STARTUP_PROGRAMS := $(BUILD_DIR)/bench/startup_amorix $(BUILD_DIR)/bench/startup_text_window \
+                    $(BUILD_DIR)/bench/startup_empty_window
 bench: build
-	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/startup_bench \
-	  $(BUILD_DIR)/bench/startup_amorix $(BUILD_DIR)/bench/startup_empty_window 21 2>/dev/null
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/startup_bench 21 $(STARTUP_PROGRAMS) 2>/dev/null
+	xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/instructions.sh $(STARTUP_PROGRAMS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/reading_bench 2>/dev/null
 	$(BUILD_DIR)/bench/engine_bench
 

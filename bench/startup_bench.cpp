@@ -1,6 +1,7 @@
-// Starts two programs alternately, each in a fresh settings folder, and
-// reports the median wall time from exec to exit and the median peak
-// resident memory of each, with their ratio.
+// Starts the program and its baselines alternately, each in a fresh
+// settings folder, and reports the median wall time from exec to exit and
+// the median peak resident memory of each, with the program's ratio to
+// every baseline. Usage: startup_bench RUNS PROGRAM BASELINE...
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -53,36 +54,41 @@ T median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
+std::string name(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM BASELINE [RUNS]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s RUNS PROGRAM BASELINE...\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 3 ? std::atoi(argv[3]) : 21;
+    const int runs = std::max(1, std::atoi(argv[1]));
+    const std::vector<std::string> programs(argv + 2, argv + argc);
     const auto home = std::filesystem::temp_directory_path() / ("amorix-bench-" + std::to_string(getpid()));
 
-    runOnce(argv[1], home); // warm the file cache for both
-    runOnce(argv[2], home);
-    std::vector<double> programTime, baselineTime;
-    std::vector<long> programMemory, baselineMemory;
-    for (int i = 0; i < runs; ++i) {
-        const Run a = runOnce(argv[1], home);
-        const Run b = runOnce(argv[2], home);
-        programTime.push_back(a.milliseconds);
-        programMemory.push_back(a.peakKilobytes);
-        baselineTime.push_back(b.milliseconds);
-        baselineMemory.push_back(b.peakKilobytes);
-    }
+    for (const std::string& program : programs) // warm the file cache for all
+        runOnce(program, home);
+    std::vector<std::vector<double>> times(programs.size());
+    std::vector<std::vector<long>> memory(programs.size());
+    for (int i = 0; i < runs; ++i)
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const Run run = runOnce(programs[p], home);
+            times[p].push_back(run.milliseconds);
+            memory[p].push_back(run.peakKilobytes);
+        }
     std::filesystem::remove_all(home);
 
-    const double t = median(programTime), tb = median(baselineTime);
-    const long m = median(programMemory), mb = median(baselineMemory);
     std::printf("start-up to first paint and exit (median of %d alternating runs)\n", runs);
-    std::printf("  time:   amorix %.1f ms, empty window %.1f ms, ratio %.2f (goal <= 1.15)\n", t, tb, t / tb);
-    std::printf("  memory: amorix %ld KiB, empty window %ld KiB, ratio %.2f (goal <= 1.10)\n", m, mb,
-                static_cast<double>(m) / static_cast<double>(mb));
+    const double t = median(times[0]);
+    const long m = median(memory[0]);
+    std::printf("  %-22s %7.1f ms %8ld KiB\n", name(programs[0]).c_str(), t, m);
+    for (std::size_t p = 1; p < programs.size(); ++p) {
+        const double tb = median(times[p]);
+        const long mb = median(memory[p]);
+        std::printf("  %-22s %7.1f ms %8ld KiB   ratio: time %.2f, memory %.2f\n", name(programs[p]).c_str(), tb,
+                    mb, t / tb, static_cast<double>(m) / static_cast<double>(mb));
+    }
     return 0;
 }

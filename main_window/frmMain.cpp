@@ -150,7 +150,6 @@ void frmMain::buildInputArea(QWidget* window)
     for (int person = 0; person < reading::kPersons; ++person) {
         auto* frame = captionedFrame(captions[person], fraMain);
         frame->setGeometry(twips(1875, tops[person], 4500, 1250));
-        frame->setFont(verdana(8.25, true));
         setBackground(frame, colour::teal);
         setTextColour(frame, colour::brown);
         fraDetails[person] = frame;
@@ -173,7 +172,6 @@ void frmMain::buildPersonDetails(int person, QGroupBox* frame)
 
     txtName[person] = new QLineEdit(frame);
     txtName[person]->setGeometry(twips(1320, 350, 3050, 300));
-    txtName[person]->setFont(verdana(8.25));
     txtName[person]->setMaxLength(std::numeric_limits<int>::max()); // no length limit
     txtName[person]->setAccessibleName(whose + QStringLiteral(" name"));
     lblLabel[nameLabel]->setBuddy(txtName[person]);
@@ -183,7 +181,6 @@ void frmMain::buildPersonDetails(int person, QGroupBox* frame)
     const auto list = [&](const QRect& place, const QString& what) {
         auto* combo = new QComboBox(frame);
         combo->setGeometry(place);
-        combo->setFont(verdana(8.25));
         // On Linux a list is announced by its current item; the description
         // says whose date part it is.
         combo->setAccessibleName(whose + u' ' + what);
@@ -330,12 +327,16 @@ void frmMain::Form_Load()
 {
     for (int person = 0; person < reading::kPersons; ++person)
         cboMonth[person]->addItems(kMonths);
+    // Each list is filled in one go, which is quicker than item by item.
+    QStringList days, years;
     for (int day = 1; day <= 31; ++day)
-        for (int person = 0; person < reading::kPersons; ++person)
-            cboDate[person]->addItem(QString::number(day));
+        days.append(QString::number(day));
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        for (int person = 0; person < reading::kPersons; ++person)
-            cboYear[person]->addItem(QString::number(year));
+        years.append(QString::number(year));
+    for (int person = 0; person < reading::kPersons; ++person) {
+        cboDate[person]->addItems(days);
+        cboYear[person]->addItems(years);
+    }
     for (int person = 0; person < reading::kPersons; ++person) {
         txtName[person]->clear();
         cboMonth[person]->setCurrentIndex(0);

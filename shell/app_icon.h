@@ -1,14 +1,11 @@
-// The program's icon: a heart on a dark round tile, drawn at any size.
+// The program's icon: a heart on a dark round tile, stored as PNG files at
+// each size it is shown, loaded only when a size is asked for.
 #pragma once
 
 #include <QIcon>
-#include <QImage>
-#include <QPixmap>
 
 namespace amorix {
 
-QImage appIconImage(int size);
-QPixmap appIconPixmap(int size);
 QIcon appIcon();
 
 } // namespace amorix

@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QApplication>
+#include <QPainter>
 #include <QStyleOptionComplex>
 #include <QPushButton>
 #include <QWidget>
@@ -49,10 +51,39 @@ public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override
     {
-        QRect place = QProxyStyle::subControlRect(control, option, part, widget);
-        if (control == CC_GroupBox && (part == SC_GroupBoxLabel || part == SC_GroupBoxCheckBox))
+        if (control != CC_GroupBox)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const QFont caption = boldCaption(widget);
+        QStyleOptionGroupBox frame = *qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        frame.fontMetrics = QFontMetrics(caption);
+        QRect place = QProxyStyle::subControlRect(control, &frame, part, widget);
+        if (part == SC_GroupBoxLabel || part == SC_GroupBoxCheckBox)
             place.translate(kFrameCaptionIndent, 0);
         return place;
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        if (control != CC_GroupBox) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const QFont caption = boldCaption(widget);
+        QStyleOptionGroupBox frame = *qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        frame.fontMetrics = QFontMetrics(caption);
+        painter->save();
+        painter->setFont(caption);
+        QProxyStyle::drawComplexControl(control, &frame, painter, widget);
+        painter->restore();
+    }
+
+private:
+    static QFont boldCaption(const QWidget* frame)
+    {
+        QFont bold = frame ? frame->font() : QApplication::font();
+        bold.setBold(true);
+        return bold;
     }
 };
 

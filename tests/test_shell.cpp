@@ -4,6 +4,7 @@
 #include "main_window_driver.h"
 #include "memory_store.h"
 #include "program/composition.h"
+#include "shell/app_icon.h"
 #include "shell/application.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
@@ -305,6 +306,25 @@ private slots:
         QCOMPARE(desktop.ends, QList<int>{0});
         delete a;
         delete b;
+    }
+
+    // The windows show the stored icon files as they are, at each size.
+    void iconIsTheStoredFiles_data()
+    {
+        QTest::addColumn<int>("size");
+        for (const int size : {16, 24, 32, 48, 64})
+            QTest::addRow("%d", size) << size;
+    }
+    void iconIsTheStoredFiles()
+    {
+        QFETCH(int, size);
+        const QIcon icon = appIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        const QImage shown = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage stored =
+            QImage(QStringLiteral(":/amorix/icons/amorix-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!stored.isNull());
+        QCOMPARE(shown, stored);
     }
 
     void aboutBox()
