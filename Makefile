@@ -110,7 +110,7 @@ fuzz: deps
 # change of either builds a fresh cache.
 WINDOWS_DIR ?= build-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine wine64 ninja-build \
-                    dpkg-dev perl xvfb xauth xdotool x11-utils fonts-dejavu-core imagemagick
+                    dpkg-dev perl xvfb xauth xdotool x11-utils xclip fonts-dejavu-core imagemagick
 QT_WINDOWS_VERSION := 6.4.2
 QT_WINDOWS_OPTIONS := -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
   -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
@@ -126,6 +126,20 @@ windows-deps:
 
 windows-qt: windows-deps
 	bash packaging/windows/build_qt.sh $(QT_WINDOWS_CACHE) $(QT_WINDOWS_VERSION) $(MINGW_TOOLCHAIN) $(QT_WINDOWS_OPTIONS)
+
+# The program for Windows: $(WINDOWS_DIR)/amorix.exe (one file, no DLLs)
+# and $(WINDOWS_DIR)/amorix-1.0-setup.exe, with the test programs.
+windows: windows-qt
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) \
+	  -DCMAKE_PREFIX_PATH=$(QT_WINDOWS_CACHE) -DQT_HOST_PATH=/usr
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	@ls -l $(WINDOWS_DIR)/amorix.exe $(WINDOWS_DIR)/amorix-1.0-setup.exe
+
+# The Windows test programs under Wine, then the real program under Wine in
+# Xvfb: the walk-through, a second copy, the setting, the way out, a link,
+# and the installer.
+test-windows: windows
+	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize $(BUILD_DIR)-fuzz $(WINDOWS_DIR)

@@ -43,7 +43,7 @@ int runApplication(const OpenMainWindow& openMainWindow)
 {
     QApplication::setWindowIcon(appIcon());
     LockFileInstance instance;
-    IniSettingsStore store;
+    UserSettingsStore store;
     StartApplication(instance, store, openMainWindow);
     if (applicationEnded())
         return 0;

@@ -1,6 +1,6 @@
 #include "seams.h"
 
-#include "desktop_opener.h"
+#include "platform.h"
 #include "forms.h"
 #include "resume_next.h"
 
@@ -69,7 +69,7 @@ struct Slot {
 };
 
 Slot<MessageBoxes, RealMessageBoxes> messageBoxSlot;
-Slot<Desktop, DesktopOpener> desktopSlot;
+Slot<Desktop, platform::DesktopOpener> desktopSlot;
 Slot<Clock, RealClock> clockSlot;
 Slot<Dice, RealDice> diceSlot;
 Slot<ProcessControl, RealProcessControl> processSlot;

@@ -1,5 +1,6 @@
 #include "settings_store.h"
 
+#include "platform.h"
 #include "settings_codec.h"
 
 #include <QCoreApplication>
@@ -20,30 +21,30 @@ QString executableBaseName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-IniSettingsStore::IniSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, executableBaseName()))
+UserSettingsStore::UserSettingsStore()
+    : settings_(platform::openUserSettings(executableBaseName()))
 {
 }
 
-IniSettingsStore::IniSettingsStore(const QString& filePath)
+UserSettingsStore::UserSettingsStore(const QString& filePath)
     : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
 }
 
-IniSettingsStore::~IniSettingsStore() = default;
+UserSettingsStore::~UserSettingsStore() = default;
 
-QString IniSettingsStore::read(const QString& name)
+QString UserSettingsStore::read(const QString& name)
 {
     return DecodeSetting(settings_->value(keyFor(name), QString()).toString());
 }
 
-bool IniSettingsStore::write(const QString& name, const QString& value)
+bool UserSettingsStore::write(const QString& name, const QString& value)
 {
     settings_->setValue(keyFor(name), EncodeSetting(value));
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
 
-QString IniSettingsStore::fileName() const { return settings_->fileName(); }
+QString UserSettingsStore::fileName() const { return settings_->fileName(); }
 
 } // namespace amorix

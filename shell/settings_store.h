@@ -19,13 +19,15 @@ public:
     virtual bool write(const QString& name, const QString& value) = 0;
 };
 
-// The store as an INI file: by default the user's own, named after the
-// executable (~/.config/<executable>.ini on Linux); tests name a file.
-class IniSettingsStore final : public SettingsStore {
+// The store through QSettings: by default the user's own store of the
+// platform, named after the executable (~/.config/<executable>.ini on
+// Linux, HKEY_CURRENT_USER\Software\Velmora\<executable> on Windows);
+// tests name an INI file of their own.
+class UserSettingsStore final : public SettingsStore {
 public:
-    IniSettingsStore();
-    explicit IniSettingsStore(const QString& filePath);
-    ~IniSettingsStore() override;
+    UserSettingsStore();
+    explicit UserSettingsStore(const QString& filePath);
+    ~UserSettingsStore() override;
 
     QString read(const QString& name) override;
     bool write(const QString& name, const QString& value) override;

@@ -1,5 +1,6 @@
 #include "single_instance.h"
 
+#include "platform.h"
 #include "settings_store.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
 
 namespace amorix {
@@ -16,14 +16,13 @@ namespace {
 
 QString defaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
     // Same executable means same file: two builds in different folders are
     // different programs, a copy started twice is the same one.
-    const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    const QString exe =
+        platform::executableIdentity(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
     const QByteArray tag = QCryptographicHash::hash(exe.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return folder + u'/' + executableBaseName() + u'-' + QString::fromLatin1(tag) + QStringLiteral(".lock");
+    return platform::lockFolder() + u'/' + executableBaseName() + u'-' + QString::fromLatin1(tag)
+           + QStringLiteral(".lock");
 }
 
 } // namespace

@@ -122,6 +122,9 @@ private slots:
     // waited for.
     void openerStartsFromAnArgumentList()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows hands addresses to its shell; the check under Wine follows a link to its opener");
+#endif
         QTemporaryDir sandbox;
         const QString folder = sandbox.filePath("my bin");
         QVERIFY(QDir().mkpath(folder));

@@ -124,7 +124,7 @@ private slots:
         file.close();
 
         test::StandIns desktop;
-        IniSettingsStore store(path);
+        UserSettingsStore store(path);
         NoOtherInstance instance;
         StartApplication(instance, store, openMainWindow);
 

@@ -162,11 +162,11 @@ private slots:
         test::StandIns desktop;
         const QString path = folder.filePath("amorix.ini");
         {
-            IniSettingsStore store(path);
+            UserSettingsStore store(path);
             ShowUpdateReminder(store);
         }
         QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text)); // the line ends of the platform
         const QString text = QString::fromUtf8(file.readAll());
         QVERIFY2(!text.contains("Duration") && !text.contains("2026"), qPrintable(text));
 
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(DecodeSetting(value), QStringLiteral("12/7/2026"));
 
         // And it reads back through a fresh store: no question on the next start.
-        IniSettingsStore again(path);
+        UserSettingsStore again(path);
         QCOMPARE(again.read("Duration"), QStringLiteral("12/7/2026"));
         ShowUpdateReminder(again);
         QVERIFY(desktop.messages.isEmpty());
@@ -197,7 +197,7 @@ private slots:
     {
         QTemporaryDir locked;
         QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
-        IniSettingsStore store(locked.filePath("amorix.ini"));
+        UserSettingsStore store(locked.filePath("amorix.ini"));
         const bool written = store.write("Duration", "12/7/2026");
         QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (QFileInfo(locked.path()).isWritable() && written)

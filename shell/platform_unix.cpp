@@ -1,9 +1,25 @@
-#include "desktop_opener.h"
+#include "platform.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace amorix {
+namespace amorix::platform {
+
+std::unique_ptr<QSettings> openUserSettings(const QString& executableName)
+{
+    // ~/.config/<executable>.ini ($XDG_CONFIG_HOME where set).
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, executableName);
+}
+
+QString lockFolder()
+{
+    // $XDG_RUNTIME_DIR: the user's own, gone when the session ends.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
+QString executableIdentity(const QString& canonicalPath) { return canonicalPath; }
 
 void DesktopOpener::openAddress(const QString& address)
 {
@@ -18,4 +34,4 @@ void DesktopOpener::openAddress(const QString& address)
         QProcess::startDetached(gio, {QStringLiteral("open"), address});
 }
 
-} // namespace amorix
+} // namespace amorix::platform
