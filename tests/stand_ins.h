@@ -4,6 +4,7 @@
 
 #include "shell/forms.h"
 #include "shell/seams.h"
+#include "shell/single_instance.h"
 
 #include <QDate>
 #include <QList>
@@ -87,6 +88,16 @@ public:
             texts.append(m.text);
         return texts;
     }
+};
+
+// A single-instance rule that answers as told.
+class FixedInstance final : public InstanceLock {
+public:
+    explicit FixedInstance(bool running) : running_(running) {}
+    bool previousInstanceRunning() override { return running_; }
+
+private:
+    bool running_;
 };
 
 // Unloads and deletes every window a test left behind.

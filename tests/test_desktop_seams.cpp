@@ -19,17 +19,9 @@
 #include <QTest>
 
 using namespace amorix;
+using amorix::test::FixedInstance;
 
 namespace {
-
-class FixedInstance final : public InstanceLock {
-public:
-    explicit FixedInstance(bool running) : running_(running) {}
-    bool previousInstanceRunning() override { return running_; }
-
-private:
-    bool running_;
-};
 
 void writeScript(const QString& path, const QByteArray& body)
 {

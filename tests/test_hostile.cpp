@@ -22,15 +22,6 @@
 
 using namespace amorix;
 
-namespace {
-
-class NoOtherInstance final : public InstanceLock {
-public:
-    bool previousInstanceRunning() override { return false; }
-};
-
-} // namespace
-
 class TestHostile : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
@@ -125,7 +116,7 @@ private slots:
 
         test::StandIns desktop;
         UserSettingsStore store(path);
-        NoOtherInstance instance;
+        test::FixedInstance instance(false);
         StartApplication(instance, store, openMainWindow);
 
         frmMain* window = forms::find<frmMain>();

@@ -24,17 +24,9 @@
 #include <QTimer>
 
 using namespace amorix;
+using amorix::test::FixedInstance;
 
 namespace {
-
-class FixedInstance final : public InstanceLock {
-public:
-    explicit FixedInstance(bool running) : running_(running) {}
-    bool previousInstanceRunning() override { return running_; }
-
-private:
-    bool running_;
-};
 
 // A window that only counts how often it was unloaded.
 class CountingWindow final : public QWidget {

@@ -4,13 +4,7 @@
 # program starts and opens its main window; the silent uninstall removes all
 # three.
 SETUP=$1
-HERE=$(dirname "$0")
-source "$HERE/../xvfb/lib.sh"
-export AMORIX_WINEPREFIX=$SANDBOX/wine
-WINE=$HERE/wine.sh
-TIME_SCALE=${TIME_SCALE:-2}
-
-"$WINE" wineboot -i > /dev/null 2>&1 || true
+source "$(dirname "$0")/lib.sh"
 drive=$AMORIX_WINEPREFIX/drive_c
 program="$drive/Program Files/QX Amorix/amorix.exe"
 uninstaller="$drive/Program Files/QX Amorix/uninstall.exe"

@@ -7,14 +7,7 @@
 # whose Exit ends the program with status 0.
 EXE=$1
 SHOTS=$2
-HERE=$(dirname "$0")
-source "$HERE/../xvfb/lib.sh"
-export AMORIX_WINEPREFIX=$SANDBOX/wine
-WINE=$HERE/wine.sh
-TIME_SCALE=${TIME_SCALE:-2}
-
-"$WINE" wineboot -i > /dev/null 2>&1 || true # the prefix, before anything is timed
-AMORIX="$WINE $EXE"
+source "$(dirname "$0")/lib.sh"
 start_app "$WINE" "$EXE" || fail "could not reach the display"
 app=$APP_PID
 main=$(wait_for_window "QX Amorix v1.0" 60) || fail "no main window"
