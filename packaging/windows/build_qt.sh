@@ -15,7 +15,7 @@ fi
 # An interrupted build goes on where it stopped.
 work=$(dirname "$prefix")/work-$(basename "$prefix")
 rm -rf "$prefix"
-src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' 2>/dev/null | head -n 1)
+src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' 2>/dev/null | head -n 1 || true)
 if [ -z "$src" ] || [ ! -f "$work/build/CMakeCache.txt" ]; then
   rm -rf "$work"
   mkdir -p "$work"
