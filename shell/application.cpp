@@ -64,8 +64,11 @@ void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMa
     resumeNext([&] { ShowUpdateReminder(store); });
     MainWindowParts main;
     resumeNext([&] { main = openMainWindow(); });
-    if (!main.window)
+    if (!main.window) {
+        // No window could be opened: nothing is left to run for.
+        ExitApplication();
         return;
+    }
     main.window->show();
     main.window->activateWindow();
     CoBrand_Randomize(main.lblFullBrand, main.lblCobrand);

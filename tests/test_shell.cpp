@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <stdexcept>
+
 using namespace amorix;
 using amorix::test::FixedInstance;
 
@@ -236,6 +238,18 @@ private slots:
         QCOMPARE(store.writes, 0);
         QVERIFY(desktop.opened.isEmpty());
         QVERIFY(!forms::find<frmMain>());
+    }
+
+    // A main window that cannot be built ends the run rather than leave a
+    // process with no window.
+    void noMainWindowEndsTheRun()
+    {
+        test::StandIns desktop;
+        test::MemoryStore store;
+        FixedInstance first(false);
+        StartApplication(first, store, []() -> MainWindowParts { throw std::runtime_error("no window"); });
+        QCOMPARE(desktop.ends, QList<int>{0});
+        QVERIFY(applicationEnded());
     }
 
     void coBrandDraw_data()
