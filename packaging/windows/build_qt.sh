@@ -64,7 +64,7 @@ cmake -S "$src" -B "$work/build" -G Ninja \
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
   "$@" > "$work/configure.log" 2>&1 || { tail -n 40 "$work/configure.log"; exit 1; }
 
-echo "Qt $version for Windows: building, about 20 minutes on two cores (log in $work/build.log)"
+echo "Qt $version for Windows: building, about 15 minutes on two cores (log in $work/build.log)"
 start=$(date +%s)
 cmake --build "$work/build" -j "$(nproc)" > "$work/build.log" 2>&1 &
 builder=$!
