@@ -53,9 +53,7 @@ public:
     {
         if (control != CC_GroupBox)
             return QProxyStyle::subControlRect(control, option, part, widget);
-        const QFont caption = boldCaption(widget);
-        QStyleOptionGroupBox frame = *qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-        frame.fontMetrics = QFontMetrics(caption);
+        const QStyleOptionGroupBox frame = withBoldCaption(option, widget);
         QRect place = QProxyStyle::subControlRect(control, &frame, part, widget);
         if (part == SC_GroupBoxLabel || part == SC_GroupBoxCheckBox)
             place.translate(kFrameCaptionIndent, 0);
@@ -69,16 +67,22 @@ public:
             QProxyStyle::drawComplexControl(control, option, painter, widget);
             return;
         }
-        const QFont caption = boldCaption(widget);
-        QStyleOptionGroupBox frame = *qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-        frame.fontMetrics = QFontMetrics(caption);
+        const QStyleOptionGroupBox frame = withBoldCaption(option, widget);
         painter->save();
-        painter->setFont(caption);
+        painter->setFont(boldCaption(widget));
         QProxyStyle::drawComplexControl(control, &frame, painter, widget);
         painter->restore();
     }
 
 private:
+    // The frame's option as measured with its caption in bold.
+    static QStyleOptionGroupBox withBoldCaption(const QStyleOptionComplex* option, const QWidget* frame)
+    {
+        QStyleOptionGroupBox bold = *qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        bold.fontMetrics = QFontMetrics(boldCaption(frame));
+        return bold;
+    }
+
     static QFont boldCaption(const QWidget* frame)
     {
         QFont bold = frame ? frame->font() : QApplication::font();
