@@ -68,7 +68,12 @@ void TellAFriend(const Referral& referral)
         tellUser(problem, MessageIcon::Critical);
         return;
     }
-    modHelp::OpenAddress(requestAddress(referral));
+    const QString address = requestAddress(referral);
+    if (!modHelp::addressFits(address)) {
+        tellUser(kRequestTooLong, MessageIcon::Critical);
+        return;
+    }
+    modHelp::OpenAddress(address);
 }
 
 } // namespace amorix::modTellAFriend

@@ -27,7 +27,12 @@ QString referralProblem(const Referral& referral);
 // site decodes exactly the texts typed, "&", "#", "+" and line breaks included.
 QString requestAddress(const Referral& referral);
 
-// Shows the first problem, or opens the request address.
+// Said when the request is longer than the desktop can be handed.
+inline const QString kRequestTooLong =
+    QStringLiteral("The request is too long to send. Please shorten your message.");
+
+// Shows the first problem, or opens the request address; a request too long
+// to hand to the desktop is refused with a message instead of being lost.
 void TellAFriend(const Referral& referral);
 
 } // namespace amorix::modTellAFriend

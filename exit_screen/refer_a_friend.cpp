@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace amorix {
 namespace {
 
@@ -26,6 +28,7 @@ QLineEdit* formBox(QWidget* frame, const QString& placeholder, const QRect& plac
 {
     auto* box = new QLineEdit(placeholder, frame);
     box->setGeometry(place);
+    box->setMaxLength(std::numeric_limits<int>::max()); // any length, as the name boxes take
     box->setProperty(kPlaceholderProperty, placeholder);
     box->setAccessibleName(placeholder);
     return box;

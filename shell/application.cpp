@@ -43,8 +43,8 @@ int runApplication(const OpenMainWindow& openMainWindow)
 {
     QApplication::setWindowIcon(appIcon());
     LockFileInstance instance;
-    UserSettingsStore store;
-    StartApplication(instance, store, openMainWindow);
+    const std::unique_ptr<SettingsStore> store = openUserSettings();
+    StartApplication(instance, *store, openMainWindow);
     if (applicationEnded())
         return 0;
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "modHelp.h"
 
+#include "platform.h"
 #include "resume_next.h"
 #include "seams.h"
 #include "web_endpoints.h"
@@ -26,6 +27,8 @@ void OpenAddress(const QString& address)
     // Whatever the desktop makes of the address, the caller goes on as usual.
     resumeNext([&] { desktop().openAddress(address); });
 }
+
+bool addressFits(const QString& address) { return address.toUtf8().size() <= platform::longestAddress(); }
 
 void OpenSoftwaresPage() { OpenAddress(softwaresPageAddress()); }
 void OpenDonatePage() { OpenAddress(donatePageAddress()); }

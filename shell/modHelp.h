@@ -26,5 +26,7 @@ void OpenHomePage();
 void OpenDownloadPage();
 // Opens an address built by the caller, exactly as given.
 void OpenAddress(const QString& address);
+// Whether the desktop can be handed the address at all.
+bool addressFits(const QString& address);
 
 } // namespace amorix::modHelp

@@ -5,20 +5,33 @@
 
 #include "seams.h"
 
-#include <QSettings>
+#include <QFileDevice>
 #include <QString>
 
 #include <memory>
+
+namespace amorix {
+class SettingsStore;
+}
 
 namespace amorix::platform {
 
 // The user's own settings store for this executable: an INI file in the
 // user's configuration folder on Linux, the user's registry on Windows.
-std::unique_ptr<QSettings> openUserSettings(const QString& executableName);
+std::unique_ptr<SettingsStore> openUserSettings(const QString& executableName);
 
-// The folder for the single-instance lock: private to the user and
-// cleared with the session where the platform has such a folder.
+// The folder for the single-instance lock: one that belongs to the user
+// alone, cleared with the session where the platform has such a folder;
+// empty when there is none (the program then runs without the lock).
 QString lockFolder();
+
+// Forces what was written to the file onto the disk; false when the disk
+// refuses it (a full disk may say so only now).
+bool syncToDisk(QFileDevice& file);
+
+// The longest web address, in bytes of UTF-8, that the desktop's opener
+// can be handed.
+int longestAddress();
 
 // How the lock names the executable: the same file gives the same name.
 QString executableIdentity(const QString& canonicalPath);

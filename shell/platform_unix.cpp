@@ -1,23 +1,63 @@
 #include "platform.h"
 
+#include "settings_store.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace amorix::platform {
+#include <sys/stat.h>
+#include <unistd.h>
 
-std::unique_ptr<QSettings> openUserSettings(const QString& executableName)
+namespace amorix::platform {
+namespace {
+
+// An XDG base folder from the environment; the XDG rules say a relative
+// value is to be ignored.
+QString xdgFolder(const char* variable, const QString& fallbackUnderHome)
+{
+    const QString value = qEnvironmentVariable(variable);
+    return QDir::isAbsolutePath(value) ? value : QDir::homePath() + u'/' + fallbackUnderHome;
+}
+
+// A folder that belongs to this user alone: a real folder, not a link,
+// owned by the user, closed to everyone else.
+bool privateFolder(const QString& path)
+{
+    struct stat info {};
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+        && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+} // namespace
+
+std::unique_ptr<SettingsStore> openUserSettings(const QString& executableName)
 {
     // ~/.config/<executable>.ini ($XDG_CONFIG_HOME where set).
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, executableName);
+    return std::make_unique<IniFileStore>(xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config")) + u'/'
+                                          + executableName + QStringLiteral(".ini"));
 }
 
 QString lockFolder()
 {
     // $XDG_RUNTIME_DIR: the user's own, gone when the session ends.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    if (const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        QDir::isAbsolutePath(runtime) && privateFolder(runtime))
+        return runtime;
+    // Without one (an ssh login, a session without a login manager) a
+    // folder of the user's own under the cache home; never the shared /tmp,
+    // where another user could hold or plant the lock.
+    const QString cache = xdgFolder("XDG_CACHE_HOME", QStringLiteral(".cache"));
+    const QString folder = cache + QStringLiteral("/amorix");
+    QDir().mkpath(cache);
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    return privateFolder(folder) ? folder : QString();
 }
+
+bool syncToDisk(QFileDevice& file) { return ::fsync(file.handle()) == 0; }
+
+// Linux takes one argument of at most 32 pages, its closing NUL included.
+int longestAddress() { return 32 * 4096 - 1; }
 
 QString executableIdentity(const QString& canonicalPath) { return canonicalPath; }
 

@@ -1,16 +1,47 @@
 #include "platform.h"
 
+#include "settings_codec.h"
+#include "settings_store.h"
+
 #include <QDesktopServices>
 #include <QDir>
+#include <QSettings>
 #include <QUrl>
 
-namespace amorix::platform {
+#include <io.h>
+#include <windows.h>
 
-std::unique_ptr<QSettings> openUserSettings(const QString& executableName)
+namespace amorix::platform {
+namespace {
+
+// The user's registry: HKEY_CURRENT_USER\Software\Velmora\<executable>.
+class RegistryStore final : public SettingsStore {
+public:
+    explicit RegistryStore(const QString& executableName)
+        : settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora"), executableName)
+    {
+    }
+    QString read(const QString& name) override
+    {
+        return DecodeSetting(settings_.value(keyFor(name), QString()).toString());
+    }
+    bool write(const QString& name, const QString& value) override
+    {
+        settings_.setValue(keyFor(name), EncodeSetting(value));
+        settings_.sync();
+        return settings_.status() == QSettings::NoError;
+    }
+
+private:
+    static QString keyFor(const QString& name) { return kSettingsSection + u'/' + EncodeSetting(name); }
+    QSettings settings_;
+};
+
+} // namespace
+
+std::unique_ptr<SettingsStore> openUserSettings(const QString& executableName)
 {
-    // The user's registry: HKEY_CURRENT_USER\Software\Velmora\<executable>.
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmora"),
-                                       executableName);
+    return std::make_unique<RegistryStore>(executableName);
 }
 
 QString lockFolder()
@@ -19,6 +50,16 @@ QString lockFolder()
     // is the visible home folder.
     return QDir::tempPath();
 }
+
+bool syncToDisk(QFileDevice& file)
+{
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()))) != 0;
+}
+
+// The shell starts the browser with the address on a command line of at
+// most 32,767 characters; the rest is room for the browser's own path and
+// switches.
+int longestAddress() { return 30000; }
 
 QString executableIdentity(const QString& canonicalPath)
 {

@@ -38,4 +38,18 @@ QDate dateFromShortText(const QString& text, const QLocale& locale)
     return locale.toDate(text.trimmed(), shortDateFormat(locale));
 }
 
+namespace {
+const QString kStoredDateFormat = QStringLiteral("yyyy-MM-dd");
+}
+
+QString storedDateText(QDate date) { return date.toString(kStoredDateFormat); }
+
+QDate dateFromStoredText(const QString& text, const QLocale& locale)
+{
+    // QDate's own format reading is the same in every locale.
+    if (const QDate date = QDate::fromString(text.trimmed(), kStoredDateFormat); date.isValid())
+        return date;
+    return dateFromShortText(text, locale);
+}
+
 } // namespace amorix

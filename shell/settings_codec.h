@@ -21,4 +21,11 @@ QString shortDateText(QDate date, const QLocale& locale = QLocale());
 // An invalid QDate when the text is not a date in that format.
 QDate dateFromShortText(const QString& text, const QLocale& locale = QLocale());
 
+// The reminder's date as stored: year-month-day (2026-12-07), the same in
+// every locale, so that a start under another language reads the same day.
+QString storedDateText(QDate date);
+// The stored date: year-month-day, else the user's short date format, in
+// which earlier versions stored it. Invalid when it is neither.
+QDate dateFromStoredText(const QString& text, const QLocale& locale = QLocale());
+
 } // namespace amorix

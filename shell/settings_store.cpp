@@ -1,18 +1,38 @@
 #include "settings_store.h"
 
+#include "ini_text.h"
+#include "lock_file.h"
 #include "platform.h"
 #include "settings_codec.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+#include <QLockFile>
+#include <QSaveFile>
 
 namespace amorix {
 namespace {
 
-const QString kSection = QStringLiteral("Settings");
+using namespace std::chrono_literals;
 
-QString keyFor(const QString& name) { return kSection + u'/' + EncodeSetting(name); }
+// Settings files are a few lines; anything far larger is no settings file
+// of ours and is not read into memory.
+constexpr qint64 kLargestFile = 1 << 20;
+
+// A regular file, or nothing yet. A pipe would block the reader for good,
+// a device would never end.
+bool usable(const QFileInfo& file) { return !file.exists() || (file.isFile() && file.size() <= kLargestFile); }
+
+std::optional<QString> fileText(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QString();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return QString::fromUtf8(file.read(kLargestFile));
+}
 
 } // namespace
 
@@ -21,30 +41,54 @@ QString executableBaseName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-UserSettingsStore::UserSettingsStore()
-    : settings_(platform::openUserSettings(executableBaseName()))
+std::unique_ptr<SettingsStore> openUserSettings() { return platform::openUserSettings(executableBaseName()); }
+
+IniFileStore::IniFileStore(QString filePath)
+    : path_(std::move(filePath))
 {
 }
 
-UserSettingsStore::UserSettingsStore(const QString& filePath)
-    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+QString IniFileStore::read(const QString& name)
 {
+    if (!usable(QFileInfo(path_)))
+        return QString();
+    const std::optional<QString> text = fileText(path_);
+    if (!text)
+        return QString();
+    return DecodeSetting(ini::value(*text, kSettingsSection, EncodeSetting(name)).value_or(QString()));
 }
 
-UserSettingsStore::~UserSettingsStore() = default;
-
-QString UserSettingsStore::read(const QString& name)
+bool IniFileStore::write(const QString& name, const QString& value)
 {
-    return DecodeSetting(settings_->value(keyFor(name), QString()).toString());
-}
+    const QFileInfo file(path_);
+    if (!usable(file) || !QDir().mkpath(file.absolutePath()))
+        return false;
 
-bool UserSettingsStore::write(const QString& name, const QString& value)
-{
-    settings_->setValue(keyFor(name), EncodeSetting(value));
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
-}
+    // The same lock file QSettings uses, so that writers of either kind
+    // take turns.
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    if (!takeLock(lock, 900ms))
+        return false;
 
-QString UserSettingsStore::fileName() const { return settings_->fileName(); }
+    // Read under the lock: what another writer just stored is kept.
+    const std::optional<QString> text = fileText(path_);
+    if (!text)
+        return false;
+    const QByteArray bytes =
+        ini::withValue(*text, kSettingsSection, EncodeSetting(name), EncodeSetting(value)).toUtf8();
+
+    // Unbuffered and synced here, so that a write the disk refuses is seen
+    // before the file is replaced: QSaveFile's commit() does not notice a
+    // failed flush or sync and would put a short file in its place.
+    QSaveFile out(path_);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (out.write(bytes) != bytes.size() || !platform::syncToDisk(out)) {
+        out.cancelWriting();
+        out.commit();
+        return false;
+    }
+    return out.commit();
+}
 
 } // namespace amorix

@@ -6,9 +6,9 @@
 
 #include <memory>
 
-class QSettings;
-
 namespace amorix {
+
+inline const QString kSettingsSection = QStringLiteral("Settings");
 
 class SettingsStore {
 public:
@@ -19,22 +19,29 @@ public:
     virtual bool write(const QString& name, const QString& value) = 0;
 };
 
-// The store through QSettings: by default the user's own store of the
-// platform, named after the executable (~/.config/<executable>.ini on
-// Linux, HKEY_CURRENT_USER\Software\Velmora\<executable> on Windows);
-// tests name an INI file of their own.
-class UserSettingsStore final : public SettingsStore {
+// The user's own store for this executable: the INI file
+// ~/.config/<executable>.ini on Linux, the registry key
+// HKEY_CURRENT_USER\Software\Velmora\<executable> on Windows.
+std::unique_ptr<SettingsStore> openUserSettings();
+
+// A store in one INI file, in the format QSettings reads and writes. It
+// never blocks and never damages the file:
+// - only a regular file (or none yet) is used; a pipe, a device or a folder
+//   in its place reads as empty and takes no write;
+// - a write waits at most about a second for the file's lock, and takes
+//   over a lock that no live process holds;
+// - a write replaces the file in one step once the new text is whole on
+//   disk, so a failed write (a full disk) leaves the file as it was.
+class IniFileStore final : public SettingsStore {
 public:
-    UserSettingsStore();
-    explicit UserSettingsStore(const QString& filePath);
-    ~UserSettingsStore() override;
+    explicit IniFileStore(QString filePath);
 
     QString read(const QString& name) override;
     bool write(const QString& name, const QString& value) override;
-    QString fileName() const;
+    QString fileName() const { return path_; }
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    QString path_;
 };
 
 // The executable's file name without folder and extension.

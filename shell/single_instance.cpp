@@ -1,5 +1,6 @@
 #include "single_instance.h"
 
+#include "lock_file.h"
 #include "platform.h"
 #include "settings_store.h"
 
@@ -8,19 +9,21 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QThread>
 
 namespace amorix {
 namespace {
 
 QString defaultLockPath()
 {
+    const QString folder = platform::lockFolder();
+    if (folder.isEmpty())
+        return QString();
     // Same executable means same file: two builds in different folders are
     // different programs, a copy started twice is the same one.
     const QString exe =
         platform::executableIdentity(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
     const QByteArray tag = QCryptographicHash::hash(exe.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return platform::lockFolder() + u'/' + executableBaseName() + u'-' + QString::fromLatin1(tag)
+    return folder + u'/' + executableBaseName() + u'-' + QString::fromLatin1(tag)
            + QStringLiteral(".lock");
 }
 
@@ -44,6 +47,8 @@ LockFileInstance::~LockFileInstance() = default;
 
 bool LockFileInstance::previousInstanceRunning()
 {
+    if (path_.isEmpty())
+        return false; // no private folder for the lock: run without it
     if (lock_->isLocked() || lock_->tryLock(0))
         return false;
     // Anything but "the file is there" (no folder, no permission) must not
@@ -57,25 +62,9 @@ bool LockFileInstance::previousInstanceRunning()
         QFile::remove(path_);
     else if (!existing.isFile() || !existing.isWritable())
         return false; // a folder or someone else's file: run without the lock
-    else if (!takeOverAbandonedLock())
+    else if (!removeAbandonedLock(*lock_))
         return true;
     return !lock_->tryLock(0) && lock_->error() == QLockFile::LockFailedError;
-}
-
-bool LockFileInstance::takeOverAbandonedLock()
-{
-    // The copy that holds the lock keeps it locked at the system level
-    // (an exclusive file lock, or on Windows a handle that forbids
-    // deleting) from the moment it creates the file until it ends, so the
-    // file can be removed only when its owner is gone, whatever it holds:
-    // a dead process id, one reused by another program, or nothing at all.
-    // A copy that is writing its lock this very instant gets a moment to
-    // finish first.
-    qint64 pid = 0;
-    QString host, application;
-    if (!lock_->getLockInfo(&pid, &host, &application))
-        QThread::msleep(100);
-    return lock_->removeStaleLockFile();
 }
 
 } // namespace amorix

@@ -32,8 +32,6 @@ public:
     QString lockFilePath() const { return path_; }
 
 private:
-    bool takeOverAbandonedLock();
-
     QString path_;
     std::unique_ptr<QLockFile> lock_;
 };

@@ -14,9 +14,9 @@ namespace amorix {
 void ShowUpdateReminder(SettingsStore& store)
 {
     const QDate today = clock().today();
-    const QString todayText = shortDateText(today);
+    const QString todayText = storedDateText(today);
 
-    const QDate last = dateFromShortText(store.read(kReminderSetting));
+    const QDate last = dateFromStoredText(store.read(kReminderSetting));
     // A first start, and a stored text that is no date, both start the
     // count afresh from today without a word.
     if (!last.isValid()) {

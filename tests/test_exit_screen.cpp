@@ -1,13 +1,16 @@
 // The exit screen and its refer-a-friend form, driven as a person would.
 #include "exit_screen/frmExitScreen.h"
+#include "exit_screen/modTellAFriend.h"
 #include "shell/application.h"
 #include "shell/forms.h"
 #include "shell/link_label.h"
+#include "shell/platform.h"
 #include "stand_ins.h"
 #include "typing.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -257,6 +260,42 @@ private slots:
         QCOMPARE(s().txtName->text(), fields[0]);
         QCOMPARE(s().txtFriendEmail->text(), fields[3]);
         QVERIFY(desktop->ends.isEmpty());
+    }
+
+    // The boxes take text of any length; a request longer than the desktop
+    // can be handed is refused in words, one that fits goes out unchanged.
+    void longRequest_data()
+    {
+        QTest::addColumn<int>("beyondLongest"); // characters the request has past the longest that fits
+        QTest::newRow("exactly the longest") << 0;
+        QTest::newRow("one character too long") << 1;
+        QTest::newRow("a long paste") << 200000;
+    }
+    void longRequest()
+    {
+        QFETCH(int, beyondLongest);
+        fill("", "a@b.c", "Ben", "b@c.d");
+        const modTellAFriend::Referral shortest{"", "a@b.c", "Your Message\r\n", "Ben", "b@c.d"};
+        const int name = platform::longestAddress() - int(modTellAFriend::requestAddress(shortest).size())
+            + beyondLongest;
+        QApplication::clipboard()->setText(QString(name, u'x'));
+        s().txtName->setFocus();
+        s().txtName->selectAll();
+        QTest::keyClick(s().txtName, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(s().txtName->text().size(), name);
+
+        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+        if (beyondLongest > 0) {
+            QCOMPARE(desktop->messageTexts(), QStringList{modTellAFriend::kRequestTooLong});
+            QCOMPARE(desktop->messages.front().icon, MessageIcon::Critical);
+            QCOMPARE(desktop->messages.front().buttons, MessageButtons::Ok);
+            QVERIFY(desktop->opened.isEmpty());
+        } else {
+            QVERIFY(desktop->messages.isEmpty());
+            QCOMPARE(desktop->opened.size(), 1);
+            QCOMPARE(desktop->opened[0].size(), platform::longestAddress());
+        }
+        QCOMPARE(s().txtName->text().size(), name);
     }
 
     void requestCarriesWhatWasTyped_data()

@@ -20,6 +20,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace amorix;
 
 class TestHostile : public QObject {
@@ -89,6 +93,11 @@ private slots:
         QTest::newRow("value not encoded") << "plain";
         QTest::newRow("a folder where the file should be") << "folder";
         QTest::newRow("folder that cannot be written") << "unwritable";
+#ifdef Q_OS_UNIX
+        // Opening a pipe blocks until a writer comes; a device never ends.
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("link to a device") << "device";
+#endif
     }
     void brokenSettings()
     {
@@ -109,13 +118,19 @@ private slots:
             file.write("[Settings]\nDuration=12/7/2026\n%99%CA%C7%B6%C9%BE%C4%C3=\\x3\n");
         } else if (kind == "folder") {
             QVERIFY(QDir().mkpath(path));
+#ifdef Q_OS_UNIX
+        } else if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "device") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+#endif
         } else {
             path = QStringLiteral("/proc/amorix-settings/amorix.ini"); // no one may create folders here
         }
         file.close();
 
         test::StandIns desktop;
-        UserSettingsStore store(path);
+        IniFileStore store(path);
         test::FixedInstance instance(false);
         StartApplication(instance, store, openMainWindow);
 
@@ -123,6 +138,9 @@ private slots:
         QVERIFY(window && window->isVisible());
         QVERIFY2(desktop.messages.isEmpty(), qPrintable(desktop.messageTexts().join(", ")));
         QVERIFY(desktop.ends.isEmpty());
+        // Nothing was written in place of what was there.
+        if (kind == "pipe" || kind == "device" || kind == "folder")
+            QVERIFY(!QFileInfo(path).isFile());
     }
 };
 

@@ -15,7 +15,9 @@
 #include "stand_ins.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -23,7 +25,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <stdexcept>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 using namespace amorix;
 using amorix::test::FixedInstance;
@@ -49,6 +56,39 @@ private:
     QString name_;
 };
 
+// Writes beyond `bytes` fail while it lives, as on a full disk; 0 sets no limit.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes)
+    {
+#ifdef Q_OS_UNIX
+        if (bytes == 0)
+            return;
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = static_cast<rlim_t>(bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        set_ = true;
+#endif
+    }
+    ~FileSizeLimit()
+    {
+#ifdef Q_OS_UNIX
+        if (set_)
+            setrlimit(RLIMIT_FSIZE, &saved_);
+#endif
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+#ifdef Q_OS_UNIX
+    rlimit saved_{};
+    bool set_ = false;
+#endif
+};
+
 QString usDate(QDate date) { return shortDateText(date, QLocale(QLocale::English, QLocale::UnitedStates)); }
 
 } // namespace
@@ -67,6 +107,7 @@ private slots:
     {
         test::closeAllForms();
         beginRun();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     void reminder_data()
@@ -121,7 +162,7 @@ private slots:
         } else {
             QVERIFY(desktop.messages.isEmpty());
         }
-        QCOMPARE(store.values.value("Duration"), storedAfter == "today" ? QStringLiteral("12/7/2026") : before);
+        QCOMPARE(store.values.value("Duration"), storedAfter == "today" ? QStringLiteral("2026-12-07") : before);
         QCOMPARE(desktop.opened,
                  downloadOpened ? QStringList{"http://amorix.velmora.example/download-amorix.html"} : QStringList{});
     }
@@ -136,7 +177,7 @@ private slots:
         }
         // Written on day 0, asked on days 15 and 30.
         QCOMPARE(desktop.messages.size(), 2);
-        QCOMPARE(store.values["Duration"], QStringLiteral("1/19/2027"));
+        QCOMPARE(store.values["Duration"], QStringLiteral("2027-01-19"));
     }
 
     void failingWriteOpensNothing()
@@ -156,7 +197,7 @@ private slots:
         test::StandIns desktop;
         const QString path = folder.filePath("amorix.ini");
         {
-            UserSettingsStore store(path);
+            IniFileStore store(path);
             ShowUpdateReminder(store);
         }
         QFile file(path);
@@ -178,25 +219,116 @@ private slots:
             value.replace(match.capturedStart(), match.capturedLength(),
                           QChar(static_cast<char16_t>(match.captured(1).toUShort(nullptr, 16))));
         QCOMPARE(DecodeSetting(key), QStringLiteral("Duration"));
-        QCOMPARE(DecodeSetting(value), QStringLiteral("12/7/2026"));
+        QCOMPARE(DecodeSetting(value), QStringLiteral("2026-12-07"));
 
         // And it reads back through a fresh store: no question on the next start.
-        UserSettingsStore again(path);
-        QCOMPARE(again.read("Duration"), QStringLiteral("12/7/2026"));
+        IniFileStore again(path);
+        QCOMPARE(again.read("Duration"), QStringLiteral("2026-12-07"));
         ShowUpdateReminder(again);
         QVERIFY(desktop.messages.isEmpty());
     }
 
-    void writeIntoReadOnlyFolderFails()
+    // Starts on successive days under changing languages read the stored day
+    // as the day it was: the question waits its fifteen days, then comes.
+    void reminderAcrossLanguages_data()
     {
-        QTemporaryDir locked;
-        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
-        UserSettingsStore store(locked.filePath("amorix.ini"));
-        const bool written = store.write("Duration", "12/7/2026");
-        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (QFileInfo(locked.path()).isWritable() && written)
-            QSKIP("running as a user who may write anywhere");
+        QTest::addColumn<QStringList>("locales"); // one start a day from December 8
+        QTest::addColumn<QString>("writtenBefore"); // by an earlier version, in its short date format
+        QTest::newRow("en_US and en_GB alternating") << QStringList{"en_US", "en_GB", "en_US", "en_GB", "en_US"}
+                                                     << QString();
+        QTest::newRow("en_GB first") << QStringList{"en_GB", "en_US", "en_GB"} << QString();
+        QTest::newRow("around the world") << QStringList{"de_DE", "ja_JP", "ar_EG", "th_TH", "C", "en_US"}
+                                          << QString();
+        QTest::newRow("earlier version, en_US") << QStringList{"en_US", "en_US"} << "12/8/2026";
+        QTest::newRow("earlier version, de_DE") << QStringList{"de_DE", "en_GB"} << "08.12.2026";
+    }
+    void reminderAcrossLanguages()
+    {
+        QFETCH(QStringList, locales);
+        QFETCH(QString, writtenBefore);
+        test::StandIns desktop;
+        const QString path = folder.filePath(QStringLiteral("%1.ini").arg(QTest::currentDataTag()));
+        const QDate firstDay(2026, 12, 8);
+        if (!writtenBefore.isEmpty())
+            QVERIFY(IniFileStore(path).write("Duration", writtenBefore));
+        for (qsizetype day = 0; day <= locales.size(); ++day) {
+            // The last start comes fifteen days after the first, in the first language.
+            const bool last = day == locales.size();
+            QLocale::setDefault(QLocale(locales[last ? 0 : day]));
+            desktop.date = firstDay.addDays(last ? kReminderDays : day);
+            IniFileStore store(path);
+            ShowUpdateReminder(store);
+            QCOMPARE(desktop.messages.size(), last ? 1 : 0);
+        }
+    }
+
+    // A write that fails leaves the file exactly as it was, and says so.
+    void failedWriteLeavesTheFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qint64>("largestFile"); // bytes any file may grow to; 0 for no limit
+        QTest::newRow("folder no one may create") << "/proc/amorix-settings/amorix.ini" << qint64(0);
+#ifdef Q_OS_UNIX
+        // A file size limit fails writes as a full disk does, for root too.
+        QTest::newRow("disk full") << "" << qint64(64);
+#endif
+    }
+    void failedWriteLeavesTheFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(qint64, largestFile);
+        if (path.isEmpty())
+            path = folder.filePath("full.ini");
+        const QByteArray before = "[Settings]\n%99%CA%C7%B6%C9%BE%C4%C3=" + QByteArray(200, 'x') + "\n";
+        if (largestFile) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        bool written = true;
+        {
+            FileSizeLimit limit(largestFile);
+            written = IniFileStore(path).write("Duration", "2026-12-07");
+        }
         QVERIFY(!written);
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), largestFile ? before : QByteArray());
+    }
+
+    // A lock left on the settings file never holds start-up up: one that no
+    // live process holds is taken over, a live one is waited for a second.
+    void settingsLockNeverStalls_data()
+    {
+        QTest::addColumn<QByteArray>("lock"); // what the leftover lock file holds
+        QTest::addColumn<bool>("held"); // by a live writer
+        QTest::newRow("empty, from a copy killed while writing") << QByteArray() << false;
+        QTest::newRow("naming another host") << QByteArray("4242\namorix\nelsewhere.example\n") << false;
+        QTest::newRow("naming this process") << QByteArray::number(QCoreApplication::applicationPid()) << false;
+        QTest::newRow("held by a live writer") << QByteArray() << true;
+    }
+    void settingsLockNeverStalls()
+    {
+        QFETCH(QByteArray, lock);
+        QFETCH(bool, held);
+        test::StandIns desktop;
+        const QString path = folder.filePath(QStringLiteral("%1.ini").arg(QTest::currentDataTag()));
+        QVERIFY(IniFileStore(path).write("Duration", "2026-11-01"));
+        QLockFile live(path + ".lock");
+        if (held) {
+            QVERIFY(live.tryLock(0));
+        } else {
+            QFile file(path + ".lock");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(lock);
+        }
+
+        QElapsedTimer timer;
+        timer.start();
+        IniFileStore store(path);
+        ShowUpdateReminder(store); // asks, then writes today
+        QVERIFY2(timer.elapsed() < 2500, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+        QCOMPARE(desktop.messages.size(), 1);
+        QCOMPARE(IniFileStore(path).read("Duration"), held ? QStringLiteral("2026-11-01") : QStringLiteral("2026-12-07"));
     }
 
     void startUpOrder()

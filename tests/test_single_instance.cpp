@@ -1,5 +1,7 @@
 // The single-instance lock: a live copy's lock refuses a start; every other
 // thing found at the lock's place lets the program start.
+#include "shell/platform.h"
+#include "shell/settings_store.h"
 #include "shell/single_instance.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace amorix;
 
 namespace {
@@ -20,6 +27,22 @@ QByteArray lockContents(const QByteArray& pid)
 {
     return pid + "\namorix\n" + QSysInfo::machineHostName().toUtf8() + "\n";
 }
+
+// Sets an environment variable for as long as it lives; a null value unsets it.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value) : name_(name), saved_(qgetenv(name))
+    {
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    ~ScopedEnvironment() { saved_.isNull() ? qunsetenv(name_) : qputenv(name_, saved_); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    QByteArray saved_;
+};
 
 void writeFile(const QString& path, const QByteArray& contents)
 {
@@ -89,6 +112,71 @@ private slots:
         // ...and now holds it for real.
         LockFileInstance later(lockPath());
         QVERIFY(later.previousInstanceRunning());
+    }
+
+    // The lock lives only in a folder of the user's alone, so no other user
+    // can hold or plant it; the XDG folders are used only when absolute.
+    void privateFolders_data()
+    {
+        QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR, made as named below the test folder
+        QTest::addColumn<QString>("config"); // XDG_CONFIG_HOME
+        QTest::addColumn<QString>("lockFolder"); // "runtime", "cache" or "none"
+        QTest::newRow("private runtime folder") << "private" << "config" << "runtime";
+        QTest::newRow("no runtime folder (ssh)") << QString() << "config" << "cache";
+        QTest::newRow("relative runtime folder") << "relative" << "config" << "cache";
+        QTest::newRow("shared /tmp") << "/tmp" << "config" << "cache";
+        QTest::newRow("open to the group") << "group" << "config" << "cache";
+        QTest::newRow("someone else's") << "foreign" << "config" << "cache";
+        QTest::newRow("link to a private folder") << "link" << "config" << "cache";
+        QTest::newRow("relative config home") << "private" << "relative" << "runtime";
+        QTest::newRow("cache folder planted as a link") << QString() << "config" << "none";
+    }
+    void privateFolders()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("Windows keeps the lock in the user's own temporary folder");
+#else
+        QFETCH(QString, runtime);
+        QFETCH(QString, config);
+        QFETCH(QString, lockFolder);
+        QTemporaryDir root;
+        const QString cache = root.filePath("cache");
+        const QString privateRuntime = root.filePath("private");
+        QVERIFY(QDir().mkpath(privateRuntime) && QDir().mkpath(cache));
+        QVERIFY(QFile::setPermissions(privateRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QString runtimeValue = runtime.startsWith(u'/') || runtime.isEmpty() ? runtime : root.filePath(runtime);
+        if (runtime == "relative") {
+            runtimeValue = "private";
+        } else if (runtime == "group" || runtime == "foreign") {
+            QVERIFY(QDir().mkpath(runtimeValue));
+            ::chmod(QFile::encodeName(runtimeValue).constData(), runtime == "group" ? 0750 : 0700);
+            if (runtime == "foreign" && ::chown(QFile::encodeName(runtimeValue).constData(), 65534, 65534) != 0)
+                QSKIP("only root can give a folder to another user");
+        } else if (runtime == "link") {
+            QVERIFY(QFile::link(privateRuntime, runtimeValue));
+        }
+        if (lockFolder == "none")
+            QVERIFY(QFile::link(privateRuntime, cache + "/amorix"));
+
+        const ScopedEnvironment runtimeVariable("XDG_RUNTIME_DIR", runtimeValue.isNull() ? QByteArray() : runtimeValue.toUtf8());
+        const ScopedEnvironment cacheVariable("XDG_CACHE_HOME", cache.toUtf8());
+        const ScopedEnvironment configVariable("XDG_CONFIG_HOME", config == "relative" ? "relative" : root.filePath(config).toUtf8());
+
+        const QString folder = platform::lockFolder();
+        const QString expected = lockFolder == "runtime" ? privateRuntime : lockFolder == "cache" ? cache + "/amorix" : QString();
+        QCOMPARE(folder, expected);
+        if (!folder.isEmpty()) {
+            struct stat info {};
+            QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+            QVERIFY(S_ISDIR(info.st_mode) && info.st_uid == ::geteuid());
+            QCOMPARE(info.st_mode & 0777, 0700u);
+        }
+
+        const std::unique_ptr<SettingsStore> store = platform::openUserSettings("amorix");
+        const auto* file = dynamic_cast<IniFileStore*>(store.get());
+        QVERIFY(file);
+        QCOMPARE(file->fileName(), (config == "relative" ? QDir::homePath() + "/.config" : root.filePath(config)) + "/amorix.ini");
+#endif
     }
 
     void folderAtTheLockPlaceLetsTheProgramRun()

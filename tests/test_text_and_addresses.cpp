@@ -3,10 +3,13 @@
 #include "exit_screen/modTellAFriend.h"
 #include "main_window/date_rules.h"
 #include "shell/modHelp.h"
+#include "shell/ini_text.h"
 #include "shell/settings_codec.h"
 #include "shell/text_rules.h"
 #include "stand_ins.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -40,6 +43,13 @@ QList<QPair<QString, QString>> formFields(const QString& address)
         fields.append({formDecoded(pair.left(eq)), formDecoded(pair.mid(eq + 1))});
     }
     return fields;
+}
+
+void writeText(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 } // namespace
@@ -103,6 +113,53 @@ private slots:
         // Dates far from today read back as the same day too.
         for (const QDate other : {QDate(1926, 1, 31), QDate(2099, 2, 28), QDate(2000, 2, 29)})
             QCOMPARE(dateFromShortText(shortDateText(other, locale), locale), other);
+    }
+
+    // The settings file's text is read and written as QSettings reads and
+    // writes it: files of earlier versions read as they were meant, and
+    // what is written now reads back the same through either.
+    void iniTextAsQSettingsHasIt_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("otherLines"); // already in the file
+        QTest::newRow("encoded date") << EncodeSetting(QStringLiteral("2026-12-07")) << QString();
+        QTest::newRow("encoded US date beside other keys")
+            << EncodeSetting(QStringLiteral("12/7/2026")) << QStringLiteral("[General]\nx=1\n[Other]\ny=2\n");
+        QString everyCode;
+        for (char16_t code = 0; code < 0x180; ++code)
+            everyCode += QChar(code);
+        QTest::newRow("every code to 0x17F") << everyCode << QStringLiteral("[Settings]\nother=kept\n");
+        QTest::newRow("list, comment and padding signs") << QStringLiteral("  a,b;c=d \"q\" \\ ") << QString();
+        QTest::newRow("control then hex digit") << QStringLiteral("\u0001f\u0002A9") << QString();
+        QTest::newRow("at sign first") << QStringLiteral("@Variant(x)") << QString();
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("other scripts") << QStringLiteral("李\u05D0\U0001F600") << QStringLiteral("\r\n");
+    }
+    void iniTextAsQSettingsHasIt()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, otherLines);
+        const QString key = EncodeSetting(QStringLiteral("Duration"));
+        QTemporaryDir folder;
+
+        // Ours, read by QSettings.
+        const QString ours = ini::withValue(otherLines, QStringLiteral("Settings"), key, value);
+        QCOMPARE(ini::value(ours, QStringLiteral("Settings"), key), value);
+        const QString oursPath = folder.filePath("ours.ini");
+        writeText(oursPath, ours.toUtf8());
+        QCOMPARE(QSettings(oursPath, QSettings::IniFormat).value("Settings/" + key).toString(), value);
+        if (otherLines.contains("other=kept"))
+            QCOMPARE(QSettings(oursPath, QSettings::IniFormat).value("Settings/other").toString(), "kept");
+
+        // QSettings', read by us.
+        const QString theirsPath = folder.filePath("theirs.ini");
+        {
+            QSettings theirs(theirsPath, QSettings::IniFormat);
+            theirs.setValue("Settings/" + key, value);
+        }
+        QFile theirs(theirsPath);
+        QVERIFY(theirs.open(QIODevice::ReadOnly));
+        QCOMPARE(ini::value(QString::fromUtf8(theirs.readAll()), QStringLiteral("Settings"), key), value);
     }
 
     void textThatIsNoDate()
