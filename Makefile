@@ -46,7 +46,7 @@ build: configure
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display: set DISPLAY (or WAYLAND_DISPLAY) to a running X or Wayland server, for example"; \
-	  echo "  xvfb-run -a make run"; \
+	  echo "  bash tests/xvfb/with_xvfb.sh make run"; \
 	  exit 1; \
 	fi
 	$(BUILD_DIR)/amorix
@@ -57,9 +57,9 @@ test: build
 # What a person sees, as PNG files for the README: at the normal size and
 # at a device pixel ratio of 2.
 screenshots: build
-	xvfb-run -a -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
+	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots
-	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x2048x24" bash tests/xvfb/screenshots.sh \
+	QT_SCALE_FACTOR=2 bash tests/xvfb/with_xvfb.sh -s "-screen 0 2560x2048x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/scale-2
 
 # Draws the icon anew into shell/icons (the program loads those files) and
@@ -77,8 +77,8 @@ package: build
 STARTUP_PROGRAMS := $(BUILD_DIR)/bench/startup_amorix $(BUILD_DIR)/bench/startup_text_window \
                     $(BUILD_DIR)/bench/startup_empty_window
 bench: build
-	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/startup_bench 21 $(STARTUP_PROGRAMS) 2>/dev/null
-	xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/instructions.sh $(STARTUP_PROGRAMS)
+	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/startup_bench 21 $(STARTUP_PROGRAMS) 2>/dev/null
+	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash bench/instructions.sh $(STARTUP_PROGRAMS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/reading_bench 2>/dev/null
 	$(BUILD_DIR)/bench/engine_bench
 
