@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary folder and checks
 # that the program, its menu entry, its icon and its metainfo are in place
-# and valid.
+# and valid, and that Debian's package checker passes it.
 set -euo pipefail
 BUILD=$1
 work=$(mktemp -d)
@@ -25,4 +25,7 @@ desktop-file-validate "$root/share/applications/amorix.desktop" || fail "desktop
 appstreamcli validate --no-net "$metainfo" > "$work/validate.log" 2>&1 || { cat "$work/validate.log"; fail "metainfo invalid"; }
 grep -qx "Exec=amorix" "$root/share/applications/amorix.desktop" || fail "the menu entry does not start amorix"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependency on Qt"
+dpkg-deb -f "$deb" Recommends | grep -qw xdg-utils || fail "does not recommend an opener for web links"
+# Debian's own package checker: no error and no warning.
+lintian --fail-on error,warning "$deb" > "$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
 echo "PASS: $(basename "$deb") holds the program, menu entry, icons and metainfo"
