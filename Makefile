@@ -5,7 +5,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ qt6-base-dev xvfb xauth xdotool x11-utils fonts-dejavu-core \
-            dpkg-dev desktop-file-utils appstream lintian dbus at-spi2-core python3-pyatspi valgrind
+            dpkg-dev desktop-file-utils appstream lintian dbus at-spi2-core python3-pyatspi valgrind qt6ct
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
 FUZZ_SECONDS ?= 30

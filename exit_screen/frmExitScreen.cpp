@@ -55,8 +55,7 @@ QGroupBox* navyFrame(QWidget* parent, const QString& caption, const QRect& place
     auto* frame = captionedFrame(caption, parent);
     frame->setGeometry(place);
     frame->setFont(verdana(9.75, true));
-    setBackground(frame, colour::navy);
-    setTextColour(frame, colour::white);
+    setColours(frame, colour::white, colour::navy);
     return frame;
 }
 
@@ -69,7 +68,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     setWindowTitle(kWindowTitle);
     setWindowIcon(appIcon());
     setFixedSize(twipsSize(11115, 4725));
-    setBackground(this, colour::white);
+    setColours(this, colour::black, colour::white);
     setFont(verdana(8.25));
 
     Picture1 = new QLabel(this);

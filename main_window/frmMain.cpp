@@ -37,7 +37,7 @@ QFrame* viewFrame(QWidget* parent, const QRect& place, const QColor& background)
     auto* frame = new QFrame(parent);
     frame->setGeometry(place);
     frame->setFrameShape(QFrame::NoFrame);
-    setBackground(frame, background);
+    setColours(frame, colour::white, background);
     return frame;
 }
 
@@ -75,9 +75,10 @@ LinkLabel* bannerLink(QWidget* parent, const QString& caption, const QRect& plac
     link->setGeometry(place);
     link->setWordWrap(true);
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(link, colour::linkBlue);
     if (opaque)
-        setBackground(link, colour::black);
+        setColours(link, colour::linkBlue, colour::black);
+    else
+        setTextColour(link, colour::linkBlue);
     return link;
 }
 
@@ -112,7 +113,7 @@ frmMain::frmMain(QWidget* parent)
 
     auto* window = new QWidget(this);
     window->setFixedSize(twipsSize(8250, 5520));
-    setBackground(window, colour::black);
+    setColours(window, colour::white, colour::black);
     setCentralWidget(window);
 
     Label61 = bannerLink(window,
@@ -150,8 +151,7 @@ void frmMain::buildInputArea(QWidget* window)
     for (int person = 0; person < reading::kPersons; ++person) {
         auto* frame = captionedFrame(captions[person], fraMain);
         frame->setGeometry(twips(1875, tops[person], 4500, 1250));
-        setBackground(frame, colour::teal);
-        setTextColour(frame, colour::brown);
+        setColours(frame, colour::brown, colour::teal);
         fraDetails[person] = frame;
         buildPersonDetails(person, frame);
     }

@@ -23,8 +23,7 @@ QLabel* tealLabel(QWidget* parent, const QString& text, const QRect& place, cons
     label->setGeometry(place);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(label, ink);
-    setBackground(label, colour::teal);
+    setColours(label, ink, colour::teal);
     return label;
 }
 
@@ -33,8 +32,7 @@ LinkLabel* tealLink(QWidget* parent, const QString& text, int leftTwips, int top
     auto* link = new LinkLabel(text, parent);
     link->setFont(verdana(8.25, false, true));
     link->move(pixels(leftTwips), pixels(topTwips));
-    setTextColour(link, colour::cyan);
-    setBackground(link, colour::teal);
+    setColours(link, colour::cyan, colour::teal);
     link->adjustSize();
     return link;
 }
@@ -47,7 +45,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(kWindowTitle);
     setModal(true);
     setFixedSize(twipsSize(7065, 3045));
-    setBackground(this, colour::white);
+    setColours(this, colour::black, colour::white);
 
     picIcon = new QLabel(this);
     picIcon->setGeometry(twips(60, 60, 480, 480));
@@ -77,7 +75,7 @@ frmAbout::frmAbout(QWidget* parent)
     // A two-pixel rule across the whole dialog.
     Line2 = new QFrame(this);
     Line2->setGeometry(QRect(pixels(-30), pixels(2550) - 1, pixels(7080 + 30), 2));
-    setBackground(Line2, colour::black);
+    setColours(Line2, colour::white, colour::black);
 
     cmdOK = commandButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(twips(5730, 2640, 1260, 345));

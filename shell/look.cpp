@@ -7,6 +7,7 @@
 #include <QProxyStyle>
 #include <QApplication>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QStyleOptionComplex>
 #include <QPushButton>
 #include <QWidget>
@@ -33,6 +34,8 @@ QString installedFace(const QString& family)
 
 class ClassicStyle final : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
+
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         // Tabs as narrow as their captions allow: the three captions fit
@@ -93,9 +96,22 @@ private:
 
 } // namespace
 
+// A fresh instance of the style the desktop draws with. A desktop may wrap
+// its style in a proxy of its own (qt6ct does); a style inside two proxies
+// asks the inner one for its measures and so draws with other paddings
+// than the ones ours sets, so ours wraps the innermost style directly.
+QStyle* desktopBaseStyle()
+{
+    const QStyle* style = QApplication::style();
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    QStyle* fresh = style ? QStyleFactory::create(style->name()) : nullptr;
+    return fresh ? fresh : QStyleFactory::create(QStringLiteral("Fusion"));
+}
+
 QStyle* classicStyle()
 {
-    static ClassicStyle* style = new ClassicStyle;
+    static ClassicStyle* style = new ClassicStyle(desktopBaseStyle());
     return style;
 }
 
@@ -139,9 +155,10 @@ void setTextColour(QWidget* widget, const QColor& text)
     widget->setPalette(palette);
 }
 
-void setBackground(QWidget* widget, const QColor& background)
+void setColours(QWidget* widget, const QColor& text, const QColor& background)
 {
     QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Window, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);

@@ -42,9 +42,12 @@ QFont verdana(double points, bool bold = false, bool underline = false);
 // it needs fits the width it has.
 void shrinkFontToFit(QWidget* widget, int availableWidth, const std::function<int()>& neededWidth);
 
-// Sets a control's text colour and, when given, fills its background.
+// Sets a control's text colour, on a background that the control or a
+// window around it fixes.
 void setTextColour(QWidget* widget, const QColor& text);
-void setBackground(QWidget* widget, const QColor& background);
+// Fills a control's background and sets the colour of its text with it, so
+// that no desktop palette can put its own text colour on the fixed face.
+void setColours(QWidget* widget, const QColor& text, const QColor& background);
 
 // Caption as a plain label shows it: "&&" is one ampersand, a lone "&"
 // (an access-key mark) is dropped.

@@ -12,8 +12,12 @@
 #include "stand_ins.h"
 
 #include <QCheckBox>
+#include <QHash>
+#include <QLabel>
 #include <QImage>
 #include <QSignalSpy>
+#include <QStyleOptionTab>
+#include <QTabBar>
 #include <QTest>
 
 #include <memory>
@@ -51,7 +55,71 @@ int captionStart(QGroupBox* frame, const QColor& caption)
     return -1;
 }
 
+// A desktop palette: dark text on light faces, or light text on dark faces.
+QPalette desktopPalette(bool dark)
+{
+    const QColor face = dark ? QColor(0x35, 0x35, 0x35) : QColor(0xEF, 0xEF, 0xEF);
+    const QColor ink = dark ? QColor(0xF0, 0xF0, 0xF0) : QColor(0x10, 0x10, 0x10);
+    const QColor base = dark ? QColor(0x2A, 0x2A, 0x2A) : QColor(0xFF, 0xFF, 0xFF);
+    QPalette palette(ink, face, face.lighter(130), face.darker(160), face.darker(120), ink, ink, base, face);
+    palette.setColor(QPalette::ToolTipText, ink);
+    palette.setColor(QPalette::PlaceholderText, ink);
+    return palette;
+}
+
+// The colour pairs the layout itself sets below 4.5:1; each keeps its own.
+double prescribedContrast(const QColor& ink, const QColor& background)
+{
+    const std::pair<QColor, QColor> lowPairs[] = {
+        {colour::brown, colour::teal}, {colour::teal, colour::darkGrey}, {colour::cyan, colour::teal}};
+    for (const auto& [text, face] : lowPairs)
+        if (ink == text && distance(background, face) < 12)
+            return contrast(text, face);
+    return 4.5;
+}
+
+// Every label and check box of the window whose text can be seen, with the
+// contrast between its text and what lies behind it that falls short.
+QStringList contrastShortfalls(QWidget* window)
+{
+    const QImage shot = window->grab().toImage();
+    QStringList shortfalls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const auto* check = qobject_cast<QCheckBox*>(widget);
+        const QString text = label ? label->text() : check ? check->text() : QString();
+        if (text.trimmed().isEmpty() || !widget->isVisible() || widget->visibleRegion().isEmpty())
+            continue;
+        const QRect place = QRect(widget->mapTo(window, QPoint()), widget->size()).intersected(shot.rect());
+        QHash<QRgb, int> counts;
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                ++counts[shot.pixel(x, y)];
+        QRgb background = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            if (it.value() > counts.value(background, -1))
+                background = it.key();
+        double best = 1.0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            best = std::max(best, contrast(QColor(it.key()), QColor(background)));
+        const double wanted =
+            0.9 * prescribedContrast(widget->palette().color(QPalette::WindowText), QColor(background));
+        if (best < wanted)
+            shortfalls.append(QStringLiteral("%1 \"%2\": %3:1 on %4")
+                                  .arg(widget->objectName(), text.left(24))
+                                  .arg(best, 0, 'f', 2)
+                                  .arg(QColor(background).name()));
+    }
+    return shortfalls;
+}
+
 enum class Window { Main, Reading, About, Exit };
+
+// The style option a tab bar paints each tab with.
+class TabBarOptions : public QTabBar {
+public:
+    using QTabBar::initStyleOption;
+};
 
 } // namespace
 
@@ -103,6 +171,32 @@ private slots:
     {
         test::closeAllForms();
         desktop.reset();
+    }
+
+    // Every text the program draws stands out from its background under a
+    // dark and a light desktop palette, at 4.5:1 or as the layout sets it.
+    void textKeepsItsContrast_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<int>("palette"); // 0 the desktop's own, 1 dark, 2 light
+        const std::pair<Window, const char*> windows[] = {
+            {Window::Main, "main window"}, {Window::Reading, "reading"}, {Window::About, "about box"},
+            {Window::Exit, "exit screen"}};
+        const char* palettes[] = {"desktop palette", "dark palette", "light palette"};
+        for (const auto& [window, name] : windows)
+            for (int palette = 0; palette < 3; ++palette)
+                QTest::addRow("%s, %s", name, palettes[palette]) << window << palette;
+    }
+    void textKeepsItsContrast()
+    {
+        QFETCH(Window, window);
+        QFETCH(int, palette);
+        const QPalette desktop = QApplication::palette();
+        if (palette > 0)
+            QApplication::setPalette(desktopPalette(palette == 1));
+        const QStringList shortfalls = contrastShortfalls(open(window));
+        QApplication::setPalette(desktop);
+        QVERIFY2(shortfalls.isEmpty(), qPrintable(shortfalls.join(QStringLiteral("; "))));
     }
 
     // Enter and Space press the focused button in every window.
@@ -219,6 +313,16 @@ private slots:
             QVERIFY2(contrast(face, darkest) >= 4.5, qPrintable(face.name() + " " + darkest.name()));
         }
         QVERIFY(right < tabs->width()); // all three in sight
+
+        // Each caption fits the room the style that draws it leaves for text.
+        for (int i = 0; i < tabs->count(); ++i) {
+            QStyleOptionTab option;
+            static_cast<TabBarOptions*>(tabs)->initStyleOption(&option, i);
+            const QRect room = tabs->style()->subElementRect(QStyle::SE_TabBarTabText, &option, tabs);
+            const int caption = tabs->fontMetrics().horizontalAdvance(tabs->tabText(i));
+            QVERIFY2(caption <= room.width(),
+                     qPrintable(QStringLiteral("%1: %2 px in %3").arg(tabs->tabText(i)).arg(caption).arg(room.width())));
+        }
     }
 
     void frameCaptionsStandIn_data()
