@@ -1,7 +1,6 @@
 // The exit screen's layout and behaviour. Positions are in twips.
 #include "frmExitScreen.h"
 
-#include "link_check_box.h"
 #include "paragraph_label.h"
 
 #include "shell/app_icon.h"
@@ -16,12 +15,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace amorix {
 
@@ -86,7 +83,8 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setTextFormat(Qt::PlainText);
 
-    Check1 = new LinkCheckBox(QStringLiteral("Click Here To Visit Velmora Now"), this);
+    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Velmora Now"), this);
+    Check1->setStyle(classicStyle()); // pressed, focused and announced by its whole rectangle
     Check1->setGeometry(twips(30, 2040, 7185, 555));
     Check1->setFont(verdana(14.25));
     Check1->setCursor(Qt::PointingHandCursor);
@@ -118,12 +116,10 @@ frmExitScreen::frmExitScreen(QWidget* parent)
                     [this] { return lblGoToHome->fontMetrics().horizontalAdvance(lblGoToHome->text()); });
     connect(lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
 
-    QWidget* order[] = {cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName, txtMessage};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    forms::chainTabOrder(
+        {cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName, txtMessage, lblGoToHome});
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    forms::centreOnScreen(this);
 
     forms::add(this);
     Form_Load();
@@ -139,6 +135,7 @@ void frmExitScreen::Form_Load()
 void frmExitScreen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    forms::centreOnScreen(this);
     // The screen opens as the active window, ready for Enter on "E&xit".
     activateWindow();
     raise();

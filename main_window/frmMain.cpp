@@ -304,10 +304,9 @@ void frmMain::buildBanner(QWidget* window)
 
 void frmMain::setTabOrder()
 {
-    QWidget* order[] = {txtName[0], cboMonth[0], cboDate[0], cboYear[0],
-                        txtName[1], cboMonth[1], cboDate[1], cboYear[1], cmdProceed};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    // The entries, then the link labels: the top line and the banner.
+    forms::chainTabOrder({txtName[0], cboMonth[0], cboDate[0], cboYear[0], txtName[1], cboMonth[1], cboDate[1],
+                          cboYear[1], cmdProceed, Label61, lblCobrand, lblFullBrand});
 }
 
 bool frmMain::focusNextPrevChild(bool next)

@@ -92,6 +92,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -102,6 +103,7 @@ private:
     void buildBanner(QWidget* window);
     void buildMenu();
     void setTabOrder();
+    bool readingInFront() const;
     void Form_Load();
     void Form_Unload();
     // Both persons' entries as the controls hold them.

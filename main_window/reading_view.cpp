@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -75,6 +76,37 @@ void frmMain::TS_Click()
         fraDisplay[1]->raise();
     else
         fraDisplay[2]->raise();
+}
+
+bool frmMain::readingInFront() const
+{
+    // The views share one place; the later of the two children is in front.
+    if (!fraResult)
+        return false;
+    const QObjectList& views = fraResult->parentWidget()->children();
+    return views.indexOf(fraResult) > views.indexOf(fraMain);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // As in any tabbed window: Ctrl+Tab and Ctrl+PgDn go to the next tab,
+    // Ctrl+Shift+Tab and Ctrl+PgUp to the one before, round the ends.
+    int step = 0;
+    if (event->modifiers() & Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_Tab: step = (event->modifiers() & Qt::ShiftModifier) ? -1 : 1; break;
+        case Qt::Key_Backtab: step = -1; break;
+        case Qt::Key_PageDown: step = 1; break;
+        case Qt::Key_PageUp: step = -1; break;
+        default: break;
+        }
+    }
+    if (step == 0 || !readingInFront()) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    TS->setCurrentIndex((TS->currentIndex() + step + TS->count()) % TS->count());
+    event->accept();
 }
 
 void frmMain::cmdBack_Click()

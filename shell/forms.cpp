@@ -1,6 +1,8 @@
 #include "forms.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 
 namespace amorix::forms {
 namespace {
@@ -33,6 +35,40 @@ QList<QWidget*> loaded()
         if (!entry.isNull())
             windows.append(entry.data());
     return windows;
+}
+
+void chainTabOrder(std::initializer_list<QWidget*> order)
+{
+    const QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous)
+            QWidget::setTabOrder(const_cast<QWidget*>(previous), widget);
+        previous = widget;
+    }
+}
+
+QPoint centredFramePosition(const QRect& available, const QSize& client, const QMargins& frame)
+{
+    const QSize outer = client.grownBy(frame);
+    return available.topLeft() + QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const auto margins = [](const QWidget* w) {
+        const QRect outer = w->frameGeometry(), inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    QMargins frame = margins(window);
+    for (const QWidget* other : loaded())
+        if (frame.isNull() && other != window && other->isVisible())
+            frame = margins(other);
+    // move() places a window by its frame's corner.
+    window->move(centredFramePosition(screen->availableGeometry(), window->size(), frame));
 }
 
 } // namespace amorix::forms

@@ -7,10 +7,8 @@
 #include "modHelp.h"
 #include "titles.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace amorix {
 namespace {
@@ -83,10 +81,17 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     cmdOK->setFocus();
+    // The two links come after the button.
+    forms::chainTabOrder({cmdOK, lblHomePage, lblCoBrand});
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    forms::centreOnScreen(this);
     forms::add(this);
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    forms::centreOnScreen(this);
 }
 
 void frmAbout::cmdOK_Click() { accept(); }

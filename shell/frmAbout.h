@@ -30,6 +30,9 @@ public:
     LinkLabel* lblCoBrand = nullptr;
     QFrame* Line2 = nullptr;
     QPushButton* cmdOK = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace amorix

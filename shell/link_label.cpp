@@ -3,7 +3,9 @@
 #include "look.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace amorix {
 namespace {
@@ -44,6 +46,34 @@ LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     Q_UNUSED(accessible);
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
+    // Tab reaches it, a click does not move the focus (as with a web link).
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A dotted frame in the link's own colour, which stands out from its
+    // background whatever the desktop's focus colour would.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

@@ -51,6 +51,21 @@ public:
         }
     }
 
+    // A check box used as a link is pressed, focused and announced by its
+    // whole rectangle, as the platform's check box is, not only by its box
+    // and caption.
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        switch (element) {
+        case SE_CheckBoxClickRect:
+            return option->rect;
+        case SE_CheckBoxFocusRect:
+            return option->rect.adjusted(1, 1, -1, -1);
+        default:
+            return QProxyStyle::subElementRect(element, option, widget);
+        }
+    }
+
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override
     {

@@ -61,8 +61,8 @@ QPushButton* commandButton(const QString& caption, QWidget* parent);
 // The look of the platform the layout was made for, where Qt's own style
 // differs: frame captions are bold and stand a few pixels in from the
 // frame's edge (the frame's own font, which its controls inherit, stays the
-// window's), tabs have narrow padding. Set on the controls that need it;
-// not owned.
+// window's), tabs have narrow padding, a check box is its whole rectangle.
+// Set on the controls that need it; not owned.
 QStyle* classicStyle();
 
 // How far a frame's caption stands in from its left edge, in pixels.

@@ -8,10 +8,16 @@
 #include "main_window_driver.h"
 #include "shell/application.h"
 #include "shell/frmAbout.h"
+#include "shell/forms.h"
+#include "shell/link_label.h"
 #include "shell/look.h"
+#include "shell/modHelp.h"
 #include "stand_ins.h"
 
+#include <QAccessible>
+#include <QPlainTextEdit>
 #include <QCheckBox>
+#include <QScreen>
 #include <QHash>
 #include <QLabel>
 #include <QImage>
@@ -235,6 +241,120 @@ private slots:
         QCOMPARE(pressed.count(), 1);
     }
 
+    // Every link label is reached with Tab after the window's other
+    // controls, marks that it has the focus, and opens its page on Enter
+    // and on Space.
+    void linkLabelsByKeyboard_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("top label") << Window::Main << "Label61" << modHelp::homePageAddress();
+        QTest::newRow("co-brand banner") << Window::Main << "lblCobrand" << modHelp::coBrandPageAddress();
+        QTest::newRow("fully branded banner") << Window::Main << "lblFullBrand" << modHelp::fullyBrandedPageAddress();
+        QTest::newRow("top label over the reading") << Window::Reading << "Label61" << modHelp::homePageAddress();
+        QTest::newRow("about box, home page") << Window::About << "lblHomePage" << modHelp::homePageAddress();
+        QTest::newRow("about box, details") << Window::About << "lblCoBrand" << modHelp::fullyBrandedPageAddress();
+        QTest::newRow("exit screen, catalogue") << Window::Exit << "lblGoToHome" << modHelp::softwaresPageAddress();
+    }
+    void linkLabelsByKeyboard()
+    {
+        QFETCH(Window, window);
+        QFETCH(QString, link);
+        QFETCH(QString, address);
+        QWidget* shown = open(window);
+        LinkLabel* target = nullptr;
+        QWidget* start = nullptr;
+        if (auto* main = qobject_cast<frmMain*>(shown)) {
+            target = link == "Label61" ? main->Label61 : link == "lblCobrand" ? main->lblCobrand : main->lblFullBrand;
+            target->raise(); // the banner label in front
+            start = window == Window::Reading ? main->cmdBack : main->cmdProceed;
+        } else if (auto* about = qobject_cast<frmAbout*>(shown)) {
+            target = link == "lblHomePage" ? about->lblHomePage : about->lblCoBrand;
+            start = about->cmdOK;
+        } else {
+            auto* exit = static_cast<frmExitScreen*>(shown);
+            target = exit->lblGoToHome;
+            start = exit->txtMessage;
+        }
+        start->setFocus();
+        for (int i = 0; i < 4 && QApplication::focusWidget() != target; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), target);
+
+        // The focus mark: a frame round the link in its own text colour.
+        const QImage marked = target->grab().toImage();
+        const QColor ink = target->palette().color(QPalette::WindowText);
+        int onEdge = 0;
+        for (int x = 0; x < marked.width(); ++x)
+            onEdge += marked.pixelColor(x, marked.height() - 1) == ink;
+        QVERIFY2(onEdge >= marked.width() / 3, qPrintable(QString::number(onEdge)));
+
+        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Space);
+        QCOMPARE(desktop->opened, QStringList({address, address}));
+    }
+
+    // The reading's tabs switch with the keys of any tabbed window, round
+    // the ends, wherever the focus is in the window.
+    void tabsSwitchWithControlKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("step");
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 1;
+        QTest::newRow("Ctrl+PgDn") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << 1;
+        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << -1;
+        QTest::newRow("Ctrl+PgUp") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << -1;
+    }
+    void tabsSwitchWithControlKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, step);
+        auto* main = static_cast<frmMain*>(open(Window::Reading));
+        for (QWidget* focus : {static_cast<QWidget*>(main->TS), static_cast<QWidget*>(main->cmdBack),
+                               static_cast<QWidget*>(main->Label61)}) {
+            const int expected = (main->TS->currentIndex() + step + 3) % 3;
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(main->TS->currentIndex(), expected);
+            QVERIFY(test::inFront(main->fraDisplay[expected]));
+        }
+        // On the entries the keys switch nothing.
+        main->cmdBack_Click();
+        QTest::keyClick(main->txtName[0], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(test::inFront(main->fraMain));
+    }
+
+    // Windows opened centred stand centred by their whole frame, title bar
+    // included.
+    void centredByTheFrame_data()
+    {
+        QTest::addColumn<QMargins>("frame");
+        QTest::newRow("no frame") << QMargins();
+        QTest::newRow("title bar and borders") << QMargins(1, 29, 1, 1);
+        QTest::newRow("wide borders") << QMargins(8, 31, 8, 8);
+    }
+    void centredByTheFrame()
+    {
+        QFETCH(QMargins, frame);
+        const QRect screen(0, 27, 1280, 997);
+        const QSize client(471, 203);
+        const QPoint corner = forms::centredFramePosition(screen, client, frame);
+        const QRect outer(corner, client.grownBy(frame));
+        QVERIFY2(std::abs(outer.center().x() - screen.center().x()) <= 1
+                     && std::abs(outer.center().y() - screen.center().y()) <= 1,
+                 qPrintable(QStringLiteral("%1,%2").arg(outer.center().x()).arg(outer.center().y())));
+        // As opened (offscreen windows have no frame).
+        for (const Window window : {Window::About, Window::Exit}) {
+            const QWidget* shown = open(window);
+            const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+            QVERIFY(std::abs(shown->frameGeometry().center().x() - centre.x()) <= 1);
+            QVERIFY(std::abs(shown->frameGeometry().center().y() - centre.y()) <= 1);
+        }
+    }
+
     // Enter typed in a text box presses no button.
     void enterInATextBoxPressesNothing_data()
     {
@@ -366,6 +486,9 @@ private slots:
         QFETCH(QPoint, where);
         auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
         QCOMPARE(exit->Check1->geometry(), QRect(2, 136, 479, 37)); // 30, 2040, 7185 x 555 twips
+        // Screen readers are told the same rectangle.
+        QCOMPARE(QAccessible::queryAccessibleInterface(exit->Check1)->rect(),
+                 QRect(exit->Check1->mapToGlobal(QPoint()), exit->Check1->size()));
         QTest::mouseClick(exit->Check1, Qt::LeftButton, {}, where);
         QCOMPARE(desktop->opened.size(), 1);
         QVERIFY(!exit->Check1->isChecked());
