@@ -11,6 +11,18 @@ int hexValue(char16_t c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
 
 QString hex(char16_t c, int width = 0) { return QString::number(c, 16).rightJustified(width, u'0'); }
 
+// QSettings trims blanks, tabs and line-end characters only; other white
+// space (U+00A0, U+2000, ...) is part of the text.
+QStringView trimmedAscii(QStringView text)
+{
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
+    while (!text.isEmpty() && blank(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    return text;
+}
+
 // The parts of one line: a section header, a key=value pair, or neither
 // (blank, comment, anything else).
 struct Line {
@@ -22,7 +34,7 @@ struct Line {
 
 Line parse(QStringView line)
 {
-    line = line.trimmed();
+    line = trimmedAscii(line);
     Line parsed;
     if (line.isEmpty() || line.front() == u';' || line.front() == u'#')
         return parsed;
@@ -35,8 +47,8 @@ Line parse(QStringView line)
     const qsizetype eq = line.indexOf(u'=');
     if (eq <= 0)
         return parsed;
-    parsed.rawKey = line.left(eq).trimmed();
-    parsed.rawValue = line.mid(eq + 1).trimmed();
+    parsed.rawKey = trimmedAscii(line.left(eq));
+    parsed.rawValue = trimmedAscii(line.mid(eq + 1));
     parsed.isPair = true;
     return parsed;
 }
@@ -224,7 +236,7 @@ QString withValue(const QString& text, const QString& section, const QString& ke
     else if (lastOfSection >= 0)
         lines.insert(lastOfSection + 1, newLine + ending);
     else {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+        if (!lines.isEmpty() && !trimmedAscii(lines.last()).isEmpty())
             lines.append(ending);
         lines.append(u'[' + escapedKey(section) + u']' + ending);
         lines.append(newLine + ending);

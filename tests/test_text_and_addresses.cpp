@@ -134,6 +134,7 @@ private slots:
         QTest::newRow("at sign first") << QStringLiteral("@Variant(x)") << QString();
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("other scripts") << QStringLiteral("李\u05D0\U0001F600") << QStringLiteral("\r\n");
+        QTest::newRow("other blanks at the ends") << QStringLiteral("\u2000\u00A0x\u0085\u3000") << QString();
     }
     void iniTextAsQSettingsHasIt()
     {
