@@ -54,13 +54,15 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# What a person sees, as PNG files for the README: at the normal size and
-# at a device pixel ratio of 2.
+# What a person sees, as PNG files for the README: at the normal size, at a
+# device pixel ratio of 2, and under a dark desktop colour scheme.
 screenshots: build
 	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots
 	QT_SCALE_FACTOR=2 bash tests/xvfb/with_xvfb.sh -s "-screen 0 2560x2048x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/scale-2
+	DESKTOP_THEME=dark bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
+	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/dark
 
 # Draws the icon anew into shell/icons (the program loads those files) and
 # the Windows icon file beside the Windows build.

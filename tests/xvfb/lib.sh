@@ -8,6 +8,13 @@ export HOME=$SANDBOX/home XDG_CONFIG_HOME=$SANDBOX/config XDG_RUNTIME_DIR=$SANDB
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$SANDBOX/bin"
 chmod 700 "$XDG_RUNTIME_DIR"
 
+# DESKTOP_THEME=dark (or light) runs the program under a desktop that
+# imposes its own style and colours through qt6ct.
+if [ -n "${DESKTOP_THEME:-}" ]; then
+    cp -r "$(dirname "${BASH_SOURCE[0]}")/../desktop_themes/$DESKTOP_THEME/qt6ct" "$XDG_CONFIG_HOME/"
+    export QT_QPA_PLATFORMTHEME=qt6ct
+fi
+
 # A stand-in for the desktop's opener: it records each address it is given.
 OPENED=$SANDBOX/opened
 cat > "$SANDBOX/bin/xdg-open" <<SCRIPT
