@@ -59,7 +59,7 @@ QGroupBox* navyFrame(QWidget* parent, const QString& caption, const QRect& place
 } // namespace
 
 frmExitScreen::frmExitScreen(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) // fixed border
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowTitle);

@@ -108,8 +108,10 @@ frmMain::frmMain(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowTitle);
     setFont(verdana(8.25));
+    // A fixed border: the window is not resized, so it offers no sizing
+    // frame (on Windows); elsewhere the window manager's own frame.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* window = new QWidget(this);
     window->setFixedSize(twipsSize(8250, 5520));

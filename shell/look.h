@@ -54,8 +54,8 @@ void setColours(QWidget* widget, const QColor& text, const QColor& background);
 QString labelText(const QString& caption);
 
 // A command button as the platform has it: Enter, keypad Enter and Space
-// press it while it has the focus. Enter typed elsewhere (in a text box)
-// presses no button.
+// press it while it has the focus, and its access key moves the focus to it
+// before it acts. Enter typed elsewhere (in a text box) presses no button.
 QPushButton* commandButton(const QString& caption, QWidget* parent);
 
 // The look of the platform the layout was made for, where Qt's own style

@@ -78,11 +78,16 @@ Slot<ProcessControl, RealProcessControl> processSlot;
 
 std::unique_ptr<QMessageBox> buildMessageBox(const Message& message)
 {
-    // The text goes as it is: a lone carriage return is a line break to
-    // Qt's message box as it was to the platform's.
+    // A lone carriage return is a line break in the platform's own message
+    // boxes; Qt's draws it as a space, so it becomes Qt's line break. The
+    // words are as given.
+    QString text = message.text;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))
+            text[i] = u'\n';
     auto box = std::make_unique<QMessageBox>(
         message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, message.title,
-        message.text, QMessageBox::NoButton, message.owner.data());
+        text, QMessageBox::NoButton, message.owner.data());
     box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::ApplicationModal);
     if (message.buttons == MessageButtons::YesNo) {

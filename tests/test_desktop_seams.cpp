@@ -14,6 +14,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -48,14 +49,18 @@ private slots:
     void cleanup() { test::closeAllForms(); }
 
     // The update question's two sentences are joined by a lone carriage
-    // return, and the box gets the text as it is.
-    void updateQuestionKeepsItsCarriageReturn()
+    // return; the box shows them on two lines, the words unchanged.
+    void updateQuestionShowsTwoLines()
     {
         QVERIFY(kUpdateQuestion.contains(u'\r'));
         QVERIFY(!kUpdateQuestion.contains(u'\n'));
         const auto box = buildMessageBox({kAppTitle, kUpdateQuestion, MessageIcon::Information,
                                           MessageButtons::YesNo, nullptr});
-        QCOMPARE(box->text(), kUpdateQuestion);
+        QCOMPARE(box->text(), QString(kUpdateQuestion).replace(u'\r', u'\n'));
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QVERIFY2(label->sizeHint().height() >= 2 * label->fontMetrics().lineSpacing(),
+                 qPrintable(QString::number(label->sizeHint().height())));
         QCOMPARE(box->windowTitle(), QStringLiteral("QX Amorix"));
         QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box->icon(), QMessageBox::Information);

@@ -15,6 +15,7 @@
 #include "stand_ins.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QPlainTextEdit>
 #include <QCheckBox>
 #include <QScreen>
@@ -355,6 +356,41 @@ private slots:
         }
     }
 
+    // A button's access key moves the focus to it before it acts, so a
+    // check that refuses leaves the focus on the button.
+    void accessKeyFocusesItsButton_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Alt+G on a refused date") << Window::Main << int(Qt::Key_G) << "Please Enter Correct Date Or Month!";
+        QTest::newRow("Alt+N on a refused address") << Window::Exit << int(Qt::Key_N)
+                                                    << "Please Enter Proper Email Address";
+    }
+    void accessKeyFocusesItsButton()
+    {
+        QFETCH(Window, window);
+        QFETCH(int, key);
+        QFETCH(QString, message);
+        QWidget* shown = open(window);
+        QPushButton* target = nullptr;
+        if (auto* main = qobject_cast<frmMain*>(shown)) {
+            main->txtName[0]->setText("Anna");
+            main->txtName[1]->setText("Ben");
+            main->cboMonth[0]->setCurrentIndex(1); // February
+            main->cboDate[0]->setCurrentIndex(30); // 31
+            main->txtName[1]->setFocus();
+            target = main->cmdProceed;
+        } else {
+            auto* exit = static_cast<frmExitScreen*>(shown);
+            exit->txtEmail->setFocus();
+            target = exit->cmdSubmit;
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+        QTRY_COMPARE(desktop->messageTexts(), QStringList{message});
+        QCOMPARE(QApplication::focusWidget(), target);
+    }
+
     // Enter typed in a text box presses no button.
     void enterInATextBoxPressesNothing_data()
     {
@@ -379,7 +415,7 @@ private slots:
         auto* main = static_cast<frmMain*>(open(Window::Main));
         main->txtName[0]->setText("Anna");
         test::type(main->txtName[1], "Ben");
-        QTest::keyClick(main, Qt::Key_G, Qt::AltModifier);
+        main->mnuProceed->trigger(); // File, first item: the focus stays in the name box
         QTRY_VERIFY(test::inFront(main->fraResult));
         QCOMPARE(QApplication::focusWidget(), main->TS);
 
@@ -388,7 +424,12 @@ private slots:
         QVERIFY(test::inFront(main->fraMain));
         QCOMPARE(QApplication::focusWidget(), main->txtName[1]);
 
-        // Pressed with the mouse, the proceed button had the focus itself.
+        // Pressed with the mouse or its access key, the proceed button had
+        // the focus itself.
+        QTest::keyClick(main, Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), main->TS);
+        main->cmdBack_Click();
+        QCOMPARE(QApplication::focusWidget(), main->cmdProceed);
         QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), main->TS);
         QTest::keyClick(main, Qt::Key_B, Qt::AltModifier);

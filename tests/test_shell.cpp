@@ -252,10 +252,10 @@ private slots:
         if (!writtenBefore.isEmpty())
             QVERIFY(IniFileStore(path).write("Duration", writtenBefore));
         for (qsizetype day = 0; day <= locales.size(); ++day) {
-            // The last start comes fifteen days after the first, in the first language.
+            // The last start comes fifteen days after the walk, in the first language.
             const bool last = day == locales.size();
             QLocale::setDefault(QLocale(locales[last ? 0 : day]));
-            desktop.date = firstDay.addDays(last ? kReminderDays : day);
+            desktop.date = firstDay.addDays(last ? day - 1 + kReminderDays : day);
             IniFileStore store(path);
             ShowUpdateReminder(store);
             QCOMPARE(desktop.messages.size(), last ? 1 : 0);
