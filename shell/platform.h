@@ -4,6 +4,7 @@
 #pragma once
 
 #include "seams.h"
+#include "settings_codec.h"
 
 #include <QFileDevice>
 #include <QString>
@@ -28,6 +29,10 @@ QString lockFolder();
 // Forces what was written to the file onto the disk; false when the disk
 // refuses it (a full disk may say so only now).
 bool syncToDisk(QFileDevice& file);
+
+// The system's single-byte code page for stored settings: Windows' ANSI
+// code page; Latin-1 on Linux, which has none.
+const CodePage& systemCodePage();
 
 // The longest web address, in bytes of UTF-8, that the desktop's opener
 // can be handed.

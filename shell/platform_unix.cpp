@@ -54,6 +54,8 @@ QString lockFolder()
     return privateFolder(folder) ? folder : QString();
 }
 
+const CodePage& systemCodePage() { return latin1CodePage(); }
+
 bool syncToDisk(QFileDevice& file) { return ::fsync(file.handle()) == 0; }
 
 // Linux takes one argument of at most 32 pages, its closing NUL included.

@@ -51,6 +51,24 @@ QString lockFolder()
     return QDir::tempPath();
 }
 
+const CodePage& systemCodePage()
+{
+    // The character of each byte in the ANSI code page; a byte that stands
+    // for no character alone (a lead byte of a double-byte page) keeps its
+    // Latin-1 character.
+    static const CodePage page = [] {
+        CodePage ansi = latin1CodePage();
+        for (std::size_t byte = 0; byte < ansi.size(); ++byte) {
+            const char in = static_cast<char>(byte);
+            wchar_t out = 0;
+            if (MultiByteToWideChar(CP_ACP, 0, &in, 1, &out, 1) == 1)
+                ansi[byte] = static_cast<char16_t>(out);
+        }
+        return ansi;
+    }();
+    return page;
+}
+
 bool syncToDisk(QFileDevice& file)
 {
     return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()))) != 0;

@@ -1,17 +1,31 @@
 #include "settings_codec.h"
 
+#include "platform.h"
+
 #include <QRegularExpression>
+
+#include <optional>
 
 namespace amorix {
 namespace {
 
 constexpr int kShift = 85;
 
-QString shifted(const QString& text, int by)
+std::optional<int> byteOf(char16_t c, const CodePage& page)
+{
+    for (int byte = 0; byte < 256; ++byte)
+        if (page[static_cast<std::size_t>(byte)] == c)
+            return byte;
+    return std::nullopt;
+}
+
+QString shifted(const QString& text, const CodePage& page, int by)
 {
     QString result = text;
     for (QChar& c : result) {
-        if (c.unicode() <= 0xFF)
+        if (const std::optional<int> byte = byteOf(c.unicode(), page))
+            c = QChar(page[static_cast<std::size_t>((*byte + by + 256) % 256)]);
+        else if (by < 0 && c.unicode() <= 0xFF) // written through Latin-1
             c = QChar(static_cast<char16_t>((c.unicode() + by + 256) % 256));
     }
     return result;
@@ -19,8 +33,21 @@ QString shifted(const QString& text, int by)
 
 } // namespace
 
-QString EncodeSetting(const QString& text) { return shifted(text, kShift); }
-QString DecodeSetting(const QString& text) { return shifted(text, -kShift); }
+const CodePage& latin1CodePage()
+{
+    static const CodePage page = [] {
+        CodePage identity{};
+        for (std::size_t byte = 0; byte < identity.size(); ++byte)
+            identity[byte] = static_cast<char16_t>(byte);
+        return identity;
+    }();
+    return page;
+}
+
+QString EncodeSetting(const QString& text, const CodePage& page) { return shifted(text, page, kShift); }
+QString DecodeSetting(const QString& text, const CodePage& page) { return shifted(text, page, -kShift); }
+QString EncodeSetting(const QString& text) { return EncodeSetting(text, platform::systemCodePage()); }
+QString DecodeSetting(const QString& text) { return DecodeSetting(text, platform::systemCodePage()); }
 
 QString shortDateFormat(const QLocale& locale)
 {

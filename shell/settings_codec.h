@@ -6,11 +6,27 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
+
 namespace amorix {
 
-// Characters of codes 0..255 are shifted by 85 within that range (codes
-// 32..170, those of names and dates, land on 117..255); other characters
-// are kept. DecodeSetting undoes EncodeSetting for every text.
+// A single-byte code page: the character each byte stands for.
+using CodePage = std::array<char16_t, 256>;
+
+// Latin-1: each byte stands for the character of the same code.
+const CodePage& latin1CodePage();
+
+// Each character that has a byte in the code page is replaced by the
+// character of the byte 85 higher (within 0..255; the bytes of names and
+// dates, 32..170, land on 117..255); other characters are kept.
+// DecodeSetting undoes EncodeSetting for every text, and also reads what
+// was encoded through Latin-1, where the page has no byte for a character
+// of 0..255 (the control characters 128..159 of Latin-1 that Windows-1252
+// fills with printable ones).
+QString EncodeSetting(const QString& text, const CodePage& page);
+QString DecodeSetting(const QString& text, const CodePage& page);
+// The same through the system's code page: Windows' ANSI code page, and
+// Latin-1 on systems that have none.
 QString EncodeSetting(const QString& text);
 QString DecodeSetting(const QString& text);
 

@@ -20,6 +20,7 @@ using namespace amorix;
 using modTellAFriend::Referral;
 
 Q_DECLARE_METATYPE(Referral)
+Q_DECLARE_METATYPE(CodePage)
 Q_DECLARE_METATYPE(std::function<void()>)
 
 namespace {
@@ -45,6 +46,17 @@ QList<QPair<QString, QString>> formFields(const QString& address)
     return fields;
 }
 
+// Windows-1252: Latin-1 but for the printable characters it puts on 128..159.
+CodePage windows1252()
+{
+    CodePage page = latin1CodePage();
+    const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                               0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                               0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::copy(std::begin(high), std::end(high), page.begin() + 0x80);
+    return page;
+}
+
 void writeText(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -57,25 +69,54 @@ void writeText(const QString& path, const QByteArray& bytes)
 class TestTextAndAddresses : public QObject {
     Q_OBJECT
 private slots:
+    // Names and values are shifted 85 bytes up in a single-byte code page:
+    // Latin-1 on Linux, the ANSI code page (Windows-1252 here) on Windows.
+    void codecShiftsByEightyFive_data()
+    {
+        QTest::addColumn<CodePage>("page");
+        QTest::addColumn<QString>("digitOne"); // "1" as stored
+        QTest::addColumn<QString>("date"); // "12/7/2026" as stored
+        QTest::newRow("Latin-1") << latin1CodePage() << QStringLiteral("\u0086")
+                                 << QStringLiteral("\u0086\u0087\u0084\u008C\u0084\u0087\u0085\u0087\u008B");
+        QTest::newRow("Windows-1252") << windows1252() << QStringLiteral("\u2020")
+                                      << QStringLiteral("\u2020\u2021\u201E\u0152\u201E\u2021\u2026\u2021\u2039");
+    }
     void codecShiftsByEightyFive()
     {
-        QCOMPARE(EncodeSetting(QStringLiteral("abc")), QStringLiteral("\u00B6\u00B7\u00B8"));
-        QCOMPARE(DecodeSetting(QStringLiteral("\u00B6\u00B7\u00B8")), QStringLiteral("abc"));
-        QCOMPARE(EncodeSetting(QString()), QString());
-    }
+        QFETCH(CodePage, page);
+        QFETCH(QString, digitOne);
+        QFETCH(QString, date);
+        QCOMPARE(EncodeSetting(QStringLiteral("abc"), page), QStringLiteral("\u00B6\u00B7\u00B8"));
+        QCOMPARE(DecodeSetting(QStringLiteral("\u00B6\u00B7\u00B8"), page), QStringLiteral("abc"));
+        QCOMPARE(EncodeSetting(QStringLiteral("1"), page), digitOne);
+        QCOMPARE(EncodeSetting(QStringLiteral("12/7/2026"), page), date);
+        QCOMPARE(EncodeSetting(QString(), page), QString());
 
-    void codecRoundTripsEveryNameCharacter()
-    {
         QString all;
-        for (char16_t code = 32; code <= 170; ++code) {
-            const QString one(QChar{code});
-            const QString stored = EncodeSetting(one);
+        for (std::size_t code = 32; code <= 170; ++code) {
+            const QString one(QChar{page[code]});
+            const QString stored = EncodeSetting(one, page);
             QCOMPARE(stored.size(), 1);
-            QVERIFY(stored.at(0).unicode() >= 117 && stored.at(0).unicode() <= 255);
-            QCOMPARE(DecodeSetting(stored), one);
+            QCOMPARE(stored.at(0), QChar(page[code + 85]));
+            QCOMPARE(DecodeSetting(stored, page), one);
+            // What earlier versions stored through Latin-1 (dates and names
+            // of ASCII letters) still reads.
+            if (code < 128)
+                QCOMPARE(DecodeSetting(EncodeSetting(one, latin1CodePage()), page), one);
             all += one;
         }
-        QCOMPARE(DecodeSetting(EncodeSetting(all)), all);
+        QCOMPARE(DecodeSetting(EncodeSetting(all, page), page), all);
+    }
+
+    // The program's own page: Latin-1 on Linux, the ANSI code page on Windows.
+    void codecUsesTheSystemPage()
+    {
+#ifdef Q_OS_WIN
+        QCOMPARE(EncodeSetting(QStringLiteral("1")), QStringLiteral("\u2020")); // Windows-1252 under Wine
+#else
+        QCOMPARE(EncodeSetting(QStringLiteral("1")), QStringLiteral("\u0086"));
+#endif
+        QCOMPARE(DecodeSetting(QStringLiteral("\u0086")), QStringLiteral("1"));
     }
 
     void codecIsTotalOutsideTheNameRange()
