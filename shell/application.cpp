@@ -2,6 +2,7 @@
 
 #include "app_icon.h"
 #include "forms.h"
+#include "platform.h"
 #include "resume_next.h"
 #include "seams.h"
 #include "settings_store.h"
@@ -42,6 +43,7 @@ void beginRun()
 int runApplication(const OpenMainWindow& openMainWindow)
 {
     QApplication::setWindowIcon(appIcon());
+    platform::markRunning();
     LockFileInstance instance;
     const std::unique_ptr<SettingsStore> store = openUserSettings();
     StartApplication(instance, *store, openMainWindow);

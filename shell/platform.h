@@ -34,6 +34,12 @@ bool syncToDisk(QFileDevice& file);
 // code page; Latin-1 on Linux, which has none.
 const CodePage& systemCodePage();
 
+// Tells installers that a copy of the program runs, until the process
+// ends: a named mutex on Windows, in the session's and the global
+// namespace, that the installer and the uninstaller look for. Nothing on
+// Linux, where a package upgrade never needs the program closed.
+void markRunning();
+
 // The longest web address, in bytes of UTF-8, that the desktop's opener
 // can be handed.
 int longestAddress();

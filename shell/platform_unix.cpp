@@ -56,6 +56,8 @@ QString lockFolder()
 
 const CodePage& systemCodePage() { return latin1CodePage(); }
 
+void markRunning() {}
+
 bool syncToDisk(QFileDevice& file) { return ::fsync(file.handle()) == 0; }
 
 // Linux takes one argument of at most 32 pages, its closing NUL included.

@@ -69,6 +69,15 @@ const CodePage& systemCodePage()
     return page;
 }
 
+void markRunning()
+{
+    // Held, never released: the system closes both when the process ends.
+    // The global one may be refused to a limited account; the session's
+    // one is always there.
+    CreateMutexW(nullptr, FALSE, L"QXAmorixRunning");
+    CreateMutexW(nullptr, FALSE, L"Global\\QXAmorixRunning");
+}
+
 bool syncToDisk(QFileDevice& file)
 {
     return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()))) != 0;

@@ -70,6 +70,8 @@ public:
         limit.rlim_cur = static_cast<rlim_t>(bytes);
         setrlimit(RLIMIT_FSIZE, &limit);
         set_ = true;
+#else
+        Q_UNUSED(bytes);
 #endif
     }
     ~FileSizeLimit()

@@ -1,70 +1,162 @@
 ; The QX Amorix installer for 64-bit Windows. Built by make windows:
-;   makensis -DVERSION=1.0 -DPROGRAM=amorix.exe -DICON=amorix.ico -DOUTPUT=setup.exe amorix.nsi
-; Installs the one program file, a Start-menu shortcut and an uninstaller
-; for all users; /S installs and uninstalls silently.
-; A 64-bit installer: a 64-bit Windows (and a 64-bit-only Wine) runs it
-; without a 32-bit subsystem.
+;   makensis -DVERSION=1.0 -DPROGRAM=amorix.exe -DICON=amorix.ico -DLICENSE=LICENSE.txt
+;            -DNOTICES=THIRD-PARTY-NOTICES.txt -DOUTPUT=setup.exe amorix.nsi
+; Welcome, licence, for whom (this user alone, no administrator needed, or
+; all users), components (a desktop shortcut, off by default), folder,
+; progress and finish pages with "Run QX Amorix". Installs the program, its
+; licence and the third-party notices, a Start-menu shortcut and an
+; uninstaller with a complete entry in Apps and Features. An install over an
+; earlier one goes to the same place and leaves one entry and one shortcut.
+; Neither the installer nor the uninstaller touches anything while the
+; program runs: they say so and wait, and a silent run (/S) ends with
+; status 2 and changes nothing.
 Target amd64-unicode
-!include "x64.nsh"
-!include "MUI2.nsh"
+ManifestDPIAware true
+ManifestSupportedOS all
 
 !define NAME "QX Amorix"
+!define PUBLISHER "Velmora"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\QX Amorix"
+!define RUNNING_MUTEX "QXAmorixRunning"
 
-Name "${NAME} ${VERSION}"
+Name "${NAME}"
+Caption "${NAME} ${VERSION} Setup"
+UninstallCaption "${NAME} ${VERSION} Uninstall"
+BrandingText "${NAME} ${VERSION}"
 OutFile "${OUTPUT}"
-InstallDir "$PROGRAMFILES64\${NAME}"
-RequestExecutionLevel admin
 SetCompressor /SOLID lzma
+; A file that cannot be written stops the install: no "Ignore".
+AllowSkipFiles off
+
+; Per user or for all users; an earlier install's choice is kept, and /S
+; takes /CurrentUser or /AllUsers.
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_USE_PROGRAMFILES64
+!define MULTIUSER_INSTALLMODE_INSTDIR "${NAME}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "UninstallString"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallLocation"
+!include "MultiUser.nsh"
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+!include "FileFunc.nsh"
+!include "x64.nsh"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\amorix.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Run ${NAME}"
+!insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
 VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey "ProductName" "${NAME}"
-VIAddVersionKey "CompanyName" "Velmora"
+VIAddVersionKey "CompanyName" "${PUBLISHER}"
 VIAddVersionKey "FileDescription" "${NAME} installer"
 VIAddVersionKey "FileVersion" "${VERSION}"
-VIAddVersionKey "LegalCopyright" "Velmora"
+VIAddVersionKey "LegalCopyright" "The QX Amorix developers, MIT licence"
+
+; Waits while a copy of the program runs (of this user or of any session),
+; asking the user to close it; a silent run ends with status 2 at once.
+!macro WAIT_WHILE_RUNNING UN
+Function ${UN}waitWhileRunning
+  ${Do}
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Global\${RUNNING_MUTEX}") p .r0'
+    ${If} $0 = 0
+      System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MUTEX}") p .r0'
+    ${EndIf}
+    ${If} $0 = 0
+      Return
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r0)'
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+      "${NAME} is running. Please close it (File, Exit, then Exit), then click Retry." /SD IDCANCEL IDRETRY again
+    SetErrorLevel 2
+    Abort ; in .onInit and un.onInit: ends the run before anything is done
+    again:
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro WAIT_WHILE_RUNNING ""
+!insertmacro WAIT_WHILE_RUNNING "un."
 
 Function .onInit
   ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "${NAME} needs 64-bit Windows."
-    Abort
+    MessageBox MB_ICONSTOP "${NAME} needs 64-bit Windows." /SD IDOK
+    SetErrorLevel 2
+    Quit
   ${EndIf}
   SetRegView 64
-  SetShellVarContext all
+  !insertmacro MULTIUSER_INIT
+  Call waitWhileRunning
 FunctionEnd
 
-Section "Install"
+Section "${NAME}" SectionProgram
+  SectionIn RO
   SetOutPath "$INSTDIR"
   File "/oname=amorix.exe" "${PROGRAM}"
+  File "/oname=LICENSE.txt" "${LICENSE}"
+  File "/oname=THIRD-PARTY-NOTICES.txt" "${NOTICES}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\amorix.exe"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Velmora"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\amorix.exe"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\amorix.exe"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "http://amorix.velmora.example/"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "HelpLink" "http://amorix.velmora.example/amorix-help.html"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode'
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode /S'
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
+
+Section /o "Desktop shortcut" SectionDesktop
+  CreateShortcut "$DESKTOP\${NAME}.lnk" "$INSTDIR\amorix.exe"
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "The program, its licence and the third-party notices."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "A shortcut to ${NAME} on the desktop."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function un.onInit
   SetRegView 64
-  SetShellVarContext all
+  !insertmacro MULTIUSER_UNINIT
+  Call un.waitWhileRunning
 FunctionEnd
 
 Section "Uninstall"
-  Delete "$SMPROGRAMS\${NAME}.lnk"
   Delete "$INSTDIR\amorix.exe"
+  ; A program file still there (in use after all) keeps everything else, the
+  ; entry in Apps and Features included, so that the uninstall can be run
+  ; again; it is never reported as done.
+  ${If} ${FileExists} "$INSTDIR\amorix.exe"
+    MessageBox MB_ICONSTOP "${NAME} could not be removed because it is in use. Close it and uninstall again." /SD IDOK
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
+  Delete "$SMPROGRAMS\${NAME}.lnk"
+  Delete "$DESKTOP\${NAME}.lnk"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
