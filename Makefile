@@ -11,7 +11,7 @@ FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
 FUZZ_SECONDS ?= 30
 
 .PHONY: all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
-        windows-deps windows-qt windows test-windows
+        windows-deps windows-qt windows test-windows screenshots-windows
 
 all: build
 
@@ -142,6 +142,11 @@ windows: windows-qt
 # and the installer.
 test-windows: windows
 	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The installer's pages under Wine, for the README.
+screenshots-windows: windows
+	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/windows/installer_pages.sh \
+	  $(WINDOWS_DIR)/amorix-1.0-setup.exe docs/screenshots/windows
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize $(BUILD_DIR)-fuzz $(WINDOWS_DIR)
