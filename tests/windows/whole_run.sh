@@ -4,15 +4,19 @@
 # reading shows its values (read back through the clipboard) and is kept as
 # a screenshot in the folder $2; a second start is refused and ends with 0;
 # a link reaches the desktop's opener; File, Exit leads to the exit screen,
-# whose Exit ends the program with status 0.
+# whose Exit ends the program with status 0. Both windows have a fixed
+# border, as windows of a fixed size do on Windows.
 EXE=$1
 SHOTS=$2
+BORDER=$3
 source "$(dirname "$0")/lib.sh"
 start_app "$WINE" "$EXE" || fail "could not reach the display"
 app=$APP_PID
 main=$(wait_for_window "QX Amorix v1.0" 60) || fail "no main window"
 xdotool windowfocus --sync "$main"
 wait_until 10 window_active "$main" || fail "the main window did not get the keyboard"
+borders() { "$WINE" "$BORDER" "QX Amorix v1.0" 2>/dev/null | tr -d '\r' | sort -u; }
+[ "$(borders)" = fixed ] || fail "the main window's border: $(borders)"
 
 # The reminder's date is in the user's registry, name and value encoded.
 setting_stored() { "$WINE" reg query 'HKCU\Software\Velmora\amorix\Settings' 2>/dev/null | grep -q REG_SZ; }
@@ -59,6 +63,7 @@ wait_until 20 window_gone "QX Amorix v1.0" "$main" || fail "the main window stay
 exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no exit screen"
 xdotool windowfocus --sync "$exit_screen"
 wait_until 10 window_active "$exit_screen" || fail "the exit screen did not get the keyboard"
+[ "$(borders)" = fixed ] || fail "the exit screen's border: $(borders)"
 keys Return
 wait_for_exit "$app" 30 || fail "the program did not end after Exit"
 [ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS"
