@@ -3,6 +3,7 @@
 #include "shell/platform.h"
 #include "shell/settings_store.h"
 #include "shell/single_instance.h"
+#include "scoped_environment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,6 +20,7 @@
 #endif
 
 using namespace amorix;
+using amorix::test::ScopedEnvironment;
 
 namespace {
 
@@ -27,22 +29,6 @@ QByteArray lockContents(const QByteArray& pid)
 {
     return pid + "\namorix\n" + QSysInfo::machineHostName().toUtf8() + "\n";
 }
-
-// Sets an environment variable for as long as it lives; a null value unsets it.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const QByteArray& value) : name_(name), saved_(qgetenv(name))
-    {
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~ScopedEnvironment() { saved_.isNull() ? qunsetenv(name_) : qputenv(name_, saved_); }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    const char* name_;
-    QByteArray saved_;
-};
 
 void writeFile(const QString& path, const QByteArray& contents)
 {
