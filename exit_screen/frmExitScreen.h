@@ -35,17 +35,17 @@ public:
     // The message box's text with its line breaks as typed (CR LF).
     QString messageText() const;
 
-    QLabel* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QPushButton* cmdClose = nullptr;
-    QGroupBox* Frame6 = nullptr;
-    QLabel* Label3 = nullptr;
-    LinkLabel* lblGoToHome = nullptr;
+    QLabel* Picture1 = nullptr; // the program's icon, top left
+    QLabel* Label1 = nullptr; // the title, "QX Amorix v1.0"
+    QLabel* Label2 = nullptr; // one of the four support texts, drawn at random
+    QCheckBox* Check1 = nullptr; // "Click Here To Visit Velmora Now": a check box used as a link
+    QPushButton* cmdClose = nullptr; // "E&xit"
+    QGroupBox* Frame6 = nullptr; // "Download Velmora Softwares", the catalogue frame on the right
+    QLabel* Label3 = nullptr; // the catalogue text in that frame
+    LinkLabel* lblGoToHome = nullptr; // the catalogue link under it
 
     // Refer-a-friend form.
-    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame2 = nullptr; // "Refer A Friend", the frame of the form
     QLineEdit* txtName = nullptr;
     QLineEdit* txtEmail = nullptr;
     QLineEdit* txtFriendEmail = nullptr;

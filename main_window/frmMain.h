@@ -50,7 +50,7 @@ public:
     void lblCobrand_Click();
     void lblFullBrand_Click();
 
-    // Top link line.
+    // The top link line, to the maker's home page.
     LinkLabel* Label61 = nullptr;
 
     // Input area.

@@ -14,8 +14,6 @@
 
 namespace amorix {
 
-std::int16_t intCoBrandRandomNumber = 0;
-
 namespace {
 
 bool exiting = false;
@@ -76,12 +74,13 @@ void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMa
     CoBrand_Randomize(main.lblFullBrand, main.lblCobrand);
 }
 
-void CoBrand_Randomize(QWidget* lblFullBrand, QWidget* lblCobrand)
+std::int16_t CoBrand_Randomize(QWidget* lblFullBrand, QWidget* lblCobrand)
 {
-    intCoBrandRandomNumber = static_cast<std::int16_t>(drawBelow(kCoBrandFaces) + 1);
-    QWidget* front = intCoBrandRandomNumber % 2 == 0 ? lblFullBrand : lblCobrand;
+    const auto draw = static_cast<std::int16_t>(drawBelow(kCoBrandFaces) + 1);
+    QWidget* front = draw % 2 == 0 ? lblFullBrand : lblCobrand;
     if (front)
         front->raise();
+    return draw;
 }
 
 void ExitApplication()

@@ -12,8 +12,6 @@ namespace amorix {
 class InstanceLock;
 class SettingsStore;
 
-// The last draw of CoBrand_Randomize, 1..6.
-extern std::int16_t intCoBrandRandomNumber;
 // The faces of the die CoBrand_Randomize casts.
 constexpr int kCoBrandFaces = 6;
 
@@ -35,8 +33,9 @@ int runApplication(const OpenMainWindow& openMainWindow);
 // The process's entry, run once before any window exists.
 void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMainWindow& openMainWindow);
 
-// Puts one of the main window's two banner labels in front at random.
-void CoBrand_Randomize(QWidget* lblFullBrand, QWidget* lblCobrand);
+// Puts one of the main window's two banner labels in front at random and
+// returns the draw, 1..6: an even one brings the fully-branded label.
+std::int16_t CoBrand_Randomize(QWidget* lblFullBrand, QWidget* lblCobrand);
 
 // Unloads every loaded window in load order, then ends the run with status
 // 0. Safe to call from a window's own unload handling while it runs: the

@@ -22,13 +22,13 @@ public:
     void lblHomePage_Click();
     void lblCoBrand_Click();
 
-    QLabel* picIcon = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    LinkLabel* lblHomePage = nullptr;
-    QLabel* Label3 = nullptr;
-    LinkLabel* lblCoBrand = nullptr;
-    QFrame* Line2 = nullptr;
+    QLabel* picIcon = nullptr; // the program's icon
+    QLabel* Label2 = nullptr; // the title, "QX Amorix v1.0"
+    QLabel* Label1 = nullptr; // what the program does
+    LinkLabel* lblHomePage = nullptr; // the maker's home page
+    QLabel* Label3 = nullptr; // the fully-branded offer
+    LinkLabel* lblCoBrand = nullptr; // its details page
+    QFrame* Line2 = nullptr; // the rule above the button
     QPushButton* cmdOK = nullptr;
 
 protected:
