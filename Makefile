@@ -4,38 +4,41 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := cmake make g++ qt6-base-dev xvfb xauth xdotool x11-utils fonts-dejavu-core \
-            dpkg-dev desktop-file-utils appstream lintian dbus at-spi2-core python3-pyatspi valgrind qt6ct
+
+# The Debian packages each target needs, by purpose; tools/install_packages.sh
+# installs the missing ones.
+BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-dejavu-core
+RUN_PACKAGES := $(BUILD_PACKAGES) xdg-utils
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xdotool x11-utils dbus at-spi2-core python3-pyatspi valgrind qt6ct \
+                 dpkg-dev desktop-file-utils appstream lintian
+BENCH_PACKAGES := $(BUILD_PACKAGES) xvfb valgrind
+ICON_PACKAGES := $(BUILD_PACKAGES) imagemagick
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
 FUZZ_SECONDS ?= 30
+INSTALL := bash tools/install_packages.sh
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
+.PHONY: help all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
         windows-deps windows-qt windows test-windows screenshots-windows
 
 all: build
 
-# Installs the Debian packages in $(1) that are missing (as root), or says
-# how to install them.
-define install_missing
-	@missing=""; \
-	for p in $(1); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  if [ "$$(id -u)" = 0 ]; then \
-	    echo "Installing:$$missing"; \
-	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
-	  else \
-	    echo "These Debian packages are missing. Install them as root with:"; \
-	    echo "  apt-get update && apt-get install -y --no-install-recommends$$missing"; \
-	    exit 1; \
-	  fi; \
-	fi
-endef
+help:
+	@echo "make run                 install what is missing, build, open the program"
+	@echo "make test                install what is missing, build, run every test"
+	@echo "make test-sanitize       the tests built with AddressSanitizer and UBSan"
+	@echo "make fuzz                each fuzzer for FUZZ_SECONDS ($(FUZZ_SECONDS)) seconds"
+	@echo "make bench               start-up, a reading and the engine, measured"
+	@echo "make package             the Debian package"
+	@echo "make icons               draw the icon anew"
+	@echo "make screenshots         the README's pictures, under Xvfb"
+	@echo "make windows             the Windows program and installer"
+	@echo "make test-windows        the Windows build's tests under Wine"
+	@echo "make screenshots-windows the installer's pages under Wine"
+	@echo "make clean               remove the build folders"
 
 deps:
-	$(call install_missing,$(PACKAGES))
+	@$(INSTALL) $(BUILD_PACKAGES)
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -44,6 +47,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
+	@$(INSTALL) $(RUN_PACKAGES)
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display: set DISPLAY (or WAYLAND_DISPLAY) to a running X or Wayland server, for example"; \
 	  echo "  bash tests/xvfb/with_xvfb.sh make run"; \
@@ -51,12 +55,17 @@ run: build
 	fi
 	$(BUILD_DIR)/amorix
 
-test: build
+# The test tools come first, so that configuring finds them.
+test:
+	@$(INSTALL) $(TEST_PACKAGES)
+	$(MAKE) build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # What a person sees, as PNG files for the README: at the normal size, at a
 # device pixel ratio of 2, and under a dark desktop colour scheme.
-screenshots: build
+screenshots:
+	@$(INSTALL) $(TEST_PACKAGES)
+	$(MAKE) build
 	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots
 	QT_SCALE_FACTOR=2 bash tests/xvfb/with_xvfb.sh -s "-screen 0 2560x2048x24" bash tests/xvfb/screenshots.sh \
@@ -66,7 +75,9 @@ screenshots: build
 
 # Draws the icon anew into shell/icons (the program loads those files) and
 # the Windows icon file beside the Windows build.
-icons: build
+icons:
+	@$(INSTALL) $(ICON_PACKAGES)
+	$(MAKE) build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/packaging/make_icons shell/icons
 	convert $(foreach s,16 24 32 48 64 256,shell/icons/amorix-$(s).png) packaging/windows/amorix.ico
 
@@ -78,14 +89,17 @@ package: build
 # floor), in wall time, memory and instructions; one reading; the engine.
 STARTUP_PROGRAMS := $(BUILD_DIR)/bench/startup_amorix $(BUILD_DIR)/bench/startup_text_window \
                     $(BUILD_DIR)/bench/startup_empty_window
-bench: build
-	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/startup_bench 21 $(STARTUP_PROGRAMS) 2>/dev/null
+bench:
+	@$(INSTALL) $(BENCH_PACKAGES)
+	$(MAKE) build
+	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bench/startup_bench 21 $(STARTUP_PROGRAMS)
 	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash bench/instructions.sh $(STARTUP_PROGRAMS)
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/reading_bench 2>/dev/null
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/reading_bench
 	$(BUILD_DIR)/bench/engine_bench
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
+	@$(INSTALL) $(TEST_PACKAGES)
 	cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAMORIX_SANITIZE=ON
 	cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
 	cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -j $(JOBS)
@@ -93,7 +107,7 @@ test-sanitize: deps
 # Each fuzzer for FUZZ_SECONDS, starting from the committed seeds; the
 # corpus it grows stays out of the source tree.
 fuzz: deps
-	$(call install_missing,$(FUZZ_PACKAGES))
+	@$(INSTALL) $(FUZZ_PACKAGES)
 	cmake -S . -B $(BUILD_DIR)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DAMORIX_FUZZ=ON
 	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS)
 	@for f in $(FUZZERS); do \
@@ -124,7 +138,7 @@ QT_WINDOWS_CACHE := /var/cache/amorix/qt-$(QT_WINDOWS_VERSION)-mingw-static-$(sh
 MINGW_TOOLCHAIN := $(CURDIR)/packaging/windows/mingw-w64-x86_64.cmake
 
 windows-deps:
-	$(call install_missing,$(WINDOWS_PACKAGES))
+	@$(INSTALL) $(WINDOWS_PACKAGES)
 
 windows-qt: windows-deps
 	bash packaging/windows/build_qt.sh $(QT_WINDOWS_CACHE) $(QT_WINDOWS_VERSION) $(MINGW_TOOLCHAIN) $(QT_WINDOWS_OPTIONS)
