@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -49,6 +50,10 @@ public:
     void Label61_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();
+
+    // What takes the window's place when the user closes it; the program
+    // decides (its exit screen). Nothing when unset.
+    void setSuccessor(std::function<void()> openSuccessor);
 
     // The top link line, to the maker's home page.
     LinkLabel* Label61 = nullptr;
@@ -114,6 +119,7 @@ private:
     // The input control that had the focus when the last reading was
     // shown; Back gives the focus back to it.
     QPointer<QWidget> focusBeforeReading_;
+    std::function<void()> openSuccessor_;
 };
 
 } // namespace amorix

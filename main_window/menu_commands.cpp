@@ -1,7 +1,6 @@
 // The menu bar, the link labels, and what closing the main window does.
 #include "frmMain.h"
 
-#include "exit_screen/frmExitScreen.h"
 #include "shell/application.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
@@ -70,17 +69,16 @@ void frmMain::closeEvent(QCloseEvent* event)
     Form_Unload();
 }
 
+void frmMain::setSuccessor(std::function<void()> openSuccessor) { openSuccessor_ = std::move(openSuccessor); }
+
 void frmMain::Form_Unload()
 {
     forms::remove(this);
     // Closed while the proceed action runs, or as part of ending the run:
     // nothing takes its place.
-    if (proceedRunning_ || applicationExiting())
+    if (proceedRunning_ || applicationExiting() || !openSuccessor_)
         return;
-    resumeNext([] {
-        auto* screen = new frmExitScreen;
-        screen->show();
-    });
+    resumeNext(openSuccessor_);
 }
 
 } // namespace amorix

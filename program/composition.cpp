@@ -1,5 +1,6 @@
 #include "composition.h"
 
+#include "exit_screen/frmExitScreen.h"
 #include "main_window/frmMain.h"
 #include "shell/link_label.h"
 
@@ -8,6 +9,8 @@ namespace amorix {
 MainWindowParts openMainWindow()
 {
     auto* window = new frmMain;
+    // Closing the main window brings up the exit screen, the run's last window.
+    window->setSuccessor([] { (new frmExitScreen)->show(); });
     return {window, window->lblFullBrand, window->lblCobrand};
 }
 

@@ -4,6 +4,7 @@
 #include "exit_screen/frmExitScreen.h"
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
+#include "program/composition.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
 #include "shell/text_rules.h"
@@ -55,7 +56,7 @@ private slots:
     void init()
     {
         desktop = std::make_unique<test::StandIns>();
-        window = new frmMain;
+        window = qobject_cast<frmMain*>(openMainWindow().window); // followed by the exit screen
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
