@@ -3,7 +3,9 @@
 #include "frmExitScreen.h"
 #include "modTellAFriend.h"
 
-#include "shell/look.h"
+#include "shell/twips.h"
+#include "shell/fonts.h"
+#include "shell/command_button.h"
 #include "shell/seams.h"
 #include "shell/text_rules.h"
 

@@ -4,7 +4,12 @@
 
 #include "shell/forms.h"
 #include "shell/link_label.h"
-#include "shell/look.h"
+#include "shell/twips.h"
+#include "shell/fonts.h"
+#include "shell/colours.h"
+#include "shell/command_button.h"
+#include "shell/captions.h"
+#include "shell/classic_style.h"
 #include "shell/titles.h"
 
 #include <QComboBox>

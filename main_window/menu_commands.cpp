@@ -4,7 +4,7 @@
 #include "shell/application.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
-#include "shell/look.h"
+#include "shell/fonts.h"
 #include "shell/modHelp.h"
 #include "shell/resume_next.h"
 

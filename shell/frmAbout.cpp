@@ -3,7 +3,10 @@
 #include "app_icon.h"
 #include "forms.h"
 #include "link_label.h"
-#include "look.h"
+#include "twips.h"
+#include "fonts.h"
+#include "colours.h"
+#include "command_button.h"
 #include "modHelp.h"
 #include "titles.h"
 

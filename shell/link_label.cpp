@@ -1,6 +1,6 @@
 #include "link_label.h"
 
-#include "look.h"
+#include "captions.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
 #include "settings_store.h"
 
+#include "executable_name.h"
 #include "ini_text.h"
 #include "lock_file.h"
 #include "platform.h"
 #include "settings_codec.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -35,11 +35,6 @@ std::optional<QString> fileText(const QString& path)
 }
 
 } // namespace
-
-QString executableBaseName()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
 
 std::unique_ptr<SettingsStore> openUserSettings() { return platform::openUserSettings(executableBaseName()); }
 

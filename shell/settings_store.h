@@ -44,7 +44,4 @@ private:
     QString path_;
 };
 
-// The executable's file name without folder and extension.
-QString executableBaseName();
-
 } // namespace amorix

@@ -1,8 +1,8 @@
 #include "single_instance.h"
 
+#include "executable_name.h"
 #include "lock_file.h"
 #include "platform.h"
-#include "settings_store.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

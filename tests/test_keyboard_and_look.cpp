@@ -10,7 +10,7 @@
 #include "shell/frmAbout.h"
 #include "shell/forms.h"
 #include "shell/link_label.h"
-#include "shell/look.h"
+#include "shell/colours.h"
 #include "shell/modHelp.h"
 #include "stand_ins.h"
 

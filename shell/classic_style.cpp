@@ -1,36 +1,14 @@
-#include "look.h"
+#include "classic_style.h"
 
-#include <QFontInfo>
-#include <QHash>
-#include <QGroupBox>
-#include <QPalette>
-#include <QProxyStyle>
 #include <QApplication>
+#include <QGroupBox>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
-#include <QPushButton>
-#include <QWidget>
-
-#include <cmath>
 
 namespace amorix {
-
 namespace {
-
-// The face that stands in for a family: the family itself where installed,
-// otherwise the nearest sans face. Resolved once per family, so that every
-// font built later is matched directly instead of through the fallback search.
-QString installedFace(const QString& family)
-{
-    static QHash<QString, QString> faces;
-    auto known = faces.constFind(family);
-    if (known != faces.constEnd())
-        return *known;
-    QFont wanted(family);
-    wanted.setStyleHint(QFont::SansSerif);
-    return faces.insert(family, QFontInfo(wanted).family()).value();
-}
 
 class ClassicStyle final : public QProxyStyle {
 public:
@@ -109,8 +87,6 @@ private:
     }
 };
 
-} // namespace
-
 // A fresh instance of the style the desktop draws with. A desktop may wrap
 // its style in a proxy of its own (qt6ct does); a style inside two proxies
 // asks the inner one for its measures and so draws with other paddings
@@ -124,6 +100,8 @@ QStyle* desktopBaseStyle()
     return fresh ? fresh : QStyleFactory::create(QStringLiteral("Fusion"));
 }
 
+} // namespace
+
 QStyle* classicStyle()
 {
     static ClassicStyle* style = new ClassicStyle(desktopBaseStyle());
@@ -135,92 +113,6 @@ QGroupBox* captionedFrame(const QString& caption, QWidget* parent)
     auto* frame = new QGroupBox(caption, parent);
     frame->setStyle(classicStyle());
     return frame;
-}
-
-QFont faceFont(const QString& family, double points, bool bold, bool underline)
-{
-    QFont font(installedFace(family));
-    font.setStyleHint(QFont::SansSerif);
-    // Sizes are in pixels at 96 dpi so text keeps its place beside controls
-    // laid out in twips; the device pixel ratio scales both alike.
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
-QFont verdana(double points, bool bold, bool underline)
-{
-    return faceFont(QStringLiteral("Verdana"), points, bold, underline);
-}
-
-void shrinkFontToFit(QWidget* widget, int availableWidth, const std::function<int()>& neededWidth)
-{
-    QFont font = widget->font();
-    while (neededWidth() > availableWidth && font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 1);
-        widget->setFont(font);
-    }
-}
-
-void setTextColour(QWidget* widget, const QColor& text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
-
-void setColours(QWidget* widget, const QColor& text, const QColor& background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-namespace {
-
-// A button whose access key (Alt+G) moves the focus to it before it acts,
-// as the platform's buttons do: a check it runs that refuses leaves the
-// focus on the button.
-class CommandButton final : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    bool event(QEvent* event) override
-    {
-        if (event->type() == QEvent::Shortcut && focusPolicy() != Qt::NoFocus)
-            setFocus(Qt::ShortcutFocusReason);
-        return QPushButton::event(event);
-    }
-};
-
-} // namespace
-
-QPushButton* commandButton(const QString& caption, QWidget* parent)
-{
-    auto* button = new CommandButton(caption, parent);
-    // An auto-default button takes Enter while focused; outside a dialog
-    // that is all it does, and a dialog's default stays the one it names.
-    button->setAutoDefault(true);
-    return button;
-}
-
-QString labelText(const QString& caption)
-{
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == u'&') {
-            if (i + 1 < caption.size() && caption.at(i + 1) == u'&')
-                shown += u'&', ++i;
-            continue;
-        }
-        shown += caption.at(i);
-    }
-    return shown;
 }
 
 } // namespace amorix
