@@ -17,11 +17,21 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := fuzz_settings fuzz_refer_a_friend fuzz_numerology
 FUZZ_SECONDS ?= 30
 INSTALL := bash tools/install_packages.sh
+# Extra CMake options for every build, as CI passes -DAMORIX_WERROR=ON.
+CMAKE_OPTIONS ?=
 
-.PHONY: help all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
+.PHONY: help format format-check all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
         windows-deps windows-qt windows test-windows screenshots-windows
 
 all: build
+
+# The house style (.clang-format) applied to every C++ file, or checked.
+format:
+	@$(INSTALL) clang-format git
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+format-check:
+	@$(INSTALL) clang-format git
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 help:
 	@echo "make run                 install what is missing, build, open the program"
@@ -35,13 +45,15 @@ help:
 	@echo "make windows             the Windows program and installer"
 	@echo "make test-windows        the Windows build's tests under Wine"
 	@echo "make screenshots-windows the installer's pages under Wine"
+	@echo "make format              apply the house style (.clang-format)"
+	@echo "make format-check        fail where the house style is not kept"
 	@echo "make clean               remove the build folders"
 
 deps:
 	@$(INSTALL) $(BUILD_PACKAGES)
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -100,7 +112,7 @@ bench:
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
 	@$(INSTALL) $(TEST_PACKAGES)
-	cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAMORIX_SANITIZE=ON
+	cmake -S . -B $(BUILD_DIR)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAMORIX_SANITIZE=ON $(CMAKE_OPTIONS)
 	cmake --build $(BUILD_DIR)-sanitize -j $(JOBS)
 	cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -j $(JOBS)
 
@@ -108,7 +120,7 @@ test-sanitize: deps
 # corpus it grows stays out of the source tree.
 fuzz: deps
 	@$(INSTALL) $(FUZZ_PACKAGES)
-	cmake -S . -B $(BUILD_DIR)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DAMORIX_FUZZ=ON
+	cmake -S . -B $(BUILD_DIR)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DAMORIX_FUZZ=ON $(CMAKE_OPTIONS)
 	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS)
 	@for f in $(FUZZERS); do \
 	  corpus=$(BUILD_DIR)-fuzz/corpus/$$f; mkdir -p $$corpus; cp tests/fuzz/corpus/$$f/* $$corpus/; \
@@ -147,7 +159,7 @@ windows-qt: windows-deps
 # and $(WINDOWS_DIR)/amorix-1.0-setup.exe, with the test programs.
 windows: windows-qt
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) \
-	  -DCMAKE_PREFIX_PATH=$(QT_WINDOWS_CACHE) -DQT_HOST_PATH=/usr
+	  -DCMAKE_PREFIX_PATH=$(QT_WINDOWS_CACHE) -DQT_HOST_PATH=/usr $(CMAKE_OPTIONS)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	@ls -l $(WINDOWS_DIR)/amorix.exe $(WINDOWS_DIR)/amorix-1.0-setup.exe
 

@@ -64,9 +64,9 @@ int main(int argc, char* argv[])
         for (const Date& user : dates)
             for (std::size_t j = 0; j < dates.size(); j += stride) {
                 const Date& partner = dates[j];
-                const std::int16_t love = amorix::loveNumber(amorix::birthNumber(user.day, user.month, user.year),
-                                                             amorix::birthNumber(partner.day, partner.month,
-                                                                                 partner.year));
+                const std::int16_t love =
+                    amorix::loveNumber(amorix::birthNumber(user.day, user.month, user.year),
+                                       amorix::birthNumber(partner.day, partner.month, partner.year));
                 keep(love);
             }
     });

@@ -10,7 +10,10 @@
 
 class FirstPaint final : public QObject {
 public:
-    explicit FirstPaint(std::function<void()> then) : then_(std::move(then)) {}
+    explicit FirstPaint(std::function<void()> then)
+        : then_(std::move(then))
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

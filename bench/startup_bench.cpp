@@ -87,8 +87,8 @@ int main(int argc, char* argv[])
     for (std::size_t p = 1; p < programs.size(); ++p) {
         const double tb = median(times[p]);
         const long mb = median(memory[p]);
-        std::printf("  %-22s %7.1f ms %8ld KiB   ratio: time %.2f, memory %.2f\n", name(programs[p]).c_str(), tb,
-                    mb, t / tb, static_cast<double>(m) / static_cast<double>(mb));
+        std::printf("  %-22s %7.1f ms %8ld KiB   ratio: time %.2f, memory %.2f\n", name(programs[p]).c_str(), tb, mb,
+                    t / tb, static_cast<double>(m) / static_cast<double>(mb));
     }
     return 0;
 }

@@ -5,16 +5,16 @@
 
 #include "shell/app_icon.h"
 #include "shell/application.h"
-#include "shell/forms.h"
-#include "shell/link_label.h"
-#include "shell/twips.h"
-#include "shell/fonts.h"
+#include "shell/classic_style.h"
 #include "shell/colours.h"
 #include "shell/command_button.h"
-#include "shell/classic_style.h"
+#include "shell/fonts.h"
+#include "shell/forms.h"
+#include "shell/link_label.h"
 #include "shell/modHelp.h"
-#include "shell/titles.h"
 #include "shell/seams.h"
+#include "shell/titles.h"
+#include "shell/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -41,7 +41,8 @@ const std::array<QString, 4> kSupportTexts = {
 // Two paragraphs: the run of 61 spaces between them shows as a gap.
 const QString kCatalogueText =
     QStringLiteral("If you have enjoyed this software you will surely be interested in our other Velmora Softwares. "
-                   "Velmora is one of the world") + QChar(0x2019)
+                   "Velmora is one of the world")
+    + QChar(0x2019)
     + QStringLiteral("s largest sources of programs on astrology, psychic matters, tarot, numerology and the "
                      "occult.")
     + QString(61, u' ')

@@ -28,8 +28,7 @@ QString referralProblem(const Referral& referral);
 QString requestAddress(const Referral& referral);
 
 // Said when the request is longer than the desktop can be handed.
-inline const QString kRequestTooLong =
-    QStringLiteral("The request is too long to send. Please shorten your message.");
+inline const QString kRequestTooLong = QStringLiteral("The request is too long to send. Please shorten your message.");
 
 // Shows the first problem, or opens the request address; a request too long
 // to hand to the desktop is refused with a message instead of being lost.

@@ -3,11 +3,11 @@
 #include "frmExitScreen.h"
 #include "modTellAFriend.h"
 
-#include "shell/twips.h"
-#include "shell/fonts.h"
 #include "shell/command_button.h"
+#include "shell/fonts.h"
 #include "shell/seams.h"
 #include "shell/text_rules.h"
+#include "shell/twips.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -54,9 +54,9 @@ void frmExitScreen::buildReferAFriend()
     txtMessage->setAccessibleName(QStringLiteral("Your Message"));
     setBoxText(txtMessage, kMessageDesignText);
 
-    for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
-                         static_cast<QWidget*>(txtFriendEmail), static_cast<QWidget*>(txtFriendName),
-                         static_cast<QWidget*>(txtMessage)}) {
+    for (QWidget* box :
+         {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail), static_cast<QWidget*>(txtFriendEmail),
+          static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtMessage)}) {
         box->setFont(verdana(8.25));
         box->installEventFilter(this);
     }
@@ -84,15 +84,9 @@ void frmExitScreen::setBoxText(QWidget* box, const QString& text)
     static_cast<QLineEdit*>(box)->setText(text);
 }
 
-QString frmExitScreen::messageText() const
-{
-    return txtMessage->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-}
+QString frmExitScreen::messageText() const { return txtMessage->toPlainText().replace(u'\n', QStringLiteral("\r\n")); }
 
-QString frmExitScreen::placeholderOf(QWidget* box) const
-{
-    return box->property(kPlaceholderProperty).toString();
-}
+QString frmExitScreen::placeholderOf(QWidget* box) const { return box->property(kPlaceholderProperty).toString(); }
 
 bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
 {
@@ -119,8 +113,7 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
         if (box == txtEmail || box == txtFriendEmail)
             return email_KeyPress(box, static_cast<QKeyEvent*>(event)->text());
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -149,7 +142,7 @@ bool frmExitScreen::email_KeyPress(QWidget* box, const QString& typed)
 void frmExitScreen::cmdSubmit_Click()
 {
     const modTellAFriend::Referral referral{
-        trimSpaces(txtName->text()),       trimSpaces(txtEmail->text()),      trimSpaces(messageText()),
+        trimSpaces(txtName->text()),       trimSpaces(txtEmail->text()),       trimSpaces(messageText()),
         trimSpaces(txtFriendName->text()), trimSpaces(txtFriendEmail->text()),
     };
     const QString problem = modTellAFriend::addressProblem(referral.email, referral.friendEmail);

@@ -8,14 +8,11 @@ namespace amorix {
 enum class DateProblem {
     None,
     FebruaryTooLong, // the 30th or 31st of February, or the 29th outside a leap year
-    ThirtyDayMonth,  // the 31st of April, June, September or November
+    ThirtyDayMonth, // the 31st of April, June, September or November
 };
 
 // Gregorian: every fourth year, but not whole centuries unless divisible by 400.
-constexpr bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+constexpr bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 constexpr DateProblem dateProblem(int dayIndex, int monthIndex, int year)
 {

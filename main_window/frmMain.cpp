@@ -2,15 +2,15 @@
 // for the window's fixed size; captions and colours stand beside their control.
 #include "frmMain.h"
 
-#include "shell/forms.h"
-#include "shell/link_label.h"
-#include "shell/twips.h"
-#include "shell/fonts.h"
-#include "shell/colours.h"
-#include "shell/command_button.h"
 #include "shell/captions.h"
 #include "shell/classic_style.h"
+#include "shell/colours.h"
+#include "shell/command_button.h"
+#include "shell/fonts.h"
+#include "shell/forms.h"
+#include "shell/link_label.h"
 #include "shell/titles.h"
+#include "shell/twips.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -28,10 +28,9 @@ namespace amorix {
 namespace {
 
 const QStringList kMonths = {
-    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-    QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
-    QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
-    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+    QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),    QStringLiteral("April"),
+    QStringLiteral("May"),       QStringLiteral("June"),     QStringLiteral("July"),     QStringLiteral("August"),
+    QStringLiteral("September"), QStringLiteral("October"),  QStringLiteral("November"), QStringLiteral("December"),
 };
 
 constexpr int kFirstYear = 1900;
@@ -277,7 +276,7 @@ void frmMain::buildReadingView(QWidget* window)
     for (int person = 0; person < reading::kPersons; ++person)
         for (int row = 0; row < reading::kRowsPerPerson; ++row)
             lblResult[reading::valueIndex(person, reading::Row(row))]->setAccessibleDescription(whose[person]
-                                                                                               + rows[row]);
+                                                                                                + rows[row]);
     lblResult[reading::kLoveNumber]->setAccessibleDescription(QStringLiteral("Love number"));
     lblResult[reading::kLoveInterpretation]->setAccessibleDescription(QStringLiteral("Love interpretation"));
     for (QLabel* value : lblResult) {

@@ -2,9 +2,9 @@
 #include "frmMain.h"
 
 #include "shell/application.h"
+#include "shell/fonts.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
-#include "shell/fonts.h"
 #include "shell/modHelp.h"
 #include "shell/resume_next.h"
 

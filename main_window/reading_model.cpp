@@ -25,8 +25,7 @@ std::optional<Problem> firstProblem(const Couple& couple)
         if (!year)
             continue;
         switch (dateProblem(entries.dayIndex, entries.monthIndex, *year)) {
-        case DateProblem::None:
-            break;
+        case DateProblem::None: break;
         case DateProblem::FebruaryTooLong:
             return Problem{QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information, {}};
         case DateProblem::ThirtyDayMonth:

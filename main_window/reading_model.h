@@ -17,12 +17,12 @@ constexpr int kPersons = 2;
 
 // One person's entries, as the name box and the three lists hold them.
 struct Entries {
-    QString name;       // as typed
+    QString name; // as typed
     int monthIndex = 0; // list position, 0 = January
-    int dayIndex = 0;   // list position, 0 = the 1st
-    QString monthText;  // "January" .. "December"
-    QString dayText;    // "1" .. "31"
-    QString yearText;   // "1900" .. "2050"
+    int dayIndex = 0; // list position, 0 = the 1st
+    QString monthText; // "January" .. "December"
+    QString dayText; // "1" .. "31"
+    QString yearText; // "1900" .. "2050"
 };
 using Couple = std::array<Entries, kPersons>;
 

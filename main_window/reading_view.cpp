@@ -35,7 +35,12 @@ void setValue(QLabel* label, const QString& text)
 // While the proceed action runs, closing the window brings up no exit screen.
 class Running {
 public:
-    explicit Running(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    explicit Running(bool& flag)
+        : flag_(flag)
+        , previous_(flag)
+    {
+        flag_ = true;
+    }
     ~Running() { flag_ = previous_; }
     Running(const Running&) = delete;
     Running& operator=(const Running&) = delete;

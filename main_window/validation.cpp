@@ -14,7 +14,7 @@ reading::Couple frmMain::entries() const
 {
     reading::Couple couple;
     for (int person = 0; person < reading::kPersons; ++person)
-        couple[person] = {txtName[person]->text(),       cboMonth[person]->currentIndex(),
+        couple[person] = {txtName[person]->text(),         cboMonth[person]->currentIndex(),
                           cboDate[person]->currentIndex(), cboMonth[person]->currentText(),
                           cboDate[person]->currentText(),  cboYear[person]->currentText()};
     return couple;

@@ -29,8 +29,8 @@ public:
             }
         QPixmap& stored = decoded_[best];
         if (stored.isNull())
-            stored = QPixmap::fromImage(
-                QImage(QStringLiteral(":/amorix/icons/amorix-%1.png").arg(kSizes[best]), "PNG"));
+            stored =
+                QPixmap::fromImage(QImage(QStringLiteral(":/amorix/icons/amorix-%1.png").arg(kSizes[best]), "PNG"));
         if (stored.width() == wanted)
             return stored;
         return stored.scaled(wanted, wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -54,9 +54,6 @@ private:
 
 } // namespace
 
-QIcon appIcon()
-{
-    return QIcon(new StoredIconEngine);
-}
+QIcon appIcon() { return QIcon(new StoredIconEngine); }
 
 } // namespace amorix

@@ -20,12 +20,9 @@ public:
         // the strip in the stand-in face at their own size, and the row
         // stays above the frames beneath it.
         switch (metric) {
-        case PM_TabBarTabHSpace:
-            return 8;
-        case PM_TabBarTabVSpace:
-            return 6;
-        default:
-            return QProxyStyle::pixelMetric(metric, option, widget);
+        case PM_TabBarTabHSpace: return 8;
+        case PM_TabBarTabVSpace: return 6;
+        default: return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
 
@@ -35,12 +32,9 @@ public:
     QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
     {
         switch (element) {
-        case SE_CheckBoxClickRect:
-            return option->rect;
-        case SE_CheckBoxFocusRect:
-            return option->rect.adjusted(1, 1, -1, -1);
-        default:
-            return QProxyStyle::subElementRect(element, option, widget);
+        case SE_CheckBoxClickRect: return option->rect;
+        case SE_CheckBoxFocusRect: return option->rect.adjusted(1, 1, -1, -1);
+        default: return QProxyStyle::subElementRect(element, option, widget);
         }
     }
 

@@ -50,7 +50,8 @@ void chainTabOrder(std::initializer_list<QWidget*> order)
 QPoint centredFramePosition(const QRect& available, const QSize& client, const QMargins& frame)
 {
     const QSize outer = client.grownBy(frame);
-    return available.topLeft() + QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
+    return available.topLeft()
+        + QPoint((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
 }
 
 void centreOnScreen(QWidget* window)

@@ -1,14 +1,14 @@
 #include "frmAbout.h"
 
 #include "app_icon.h"
-#include "forms.h"
-#include "link_label.h"
-#include "twips.h"
-#include "fonts.h"
 #include "colours.h"
 #include "command_button.h"
+#include "fonts.h"
+#include "forms.h"
+#include "link_label.h"
 #include "modHelp.h"
 #include "titles.h"
+#include "twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -52,8 +52,7 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setGeometry(twips(60, 60, 480, 480));
     picIcon->setPixmap(appIcon().pixmap(32, 32));
 
-    Label2 = tealLabel(this, kWindowTitle, twips(720, 60, 3990, 240), verdana(9.75, true),
-                       colour::black);
+    Label2 = tealLabel(this, kWindowTitle, twips(720, 60, 3990, 240), verdana(9.75, true), colour::black);
     Label2->setWordWrap(false);
     Label2->adjustSize();
 

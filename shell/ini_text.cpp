@@ -133,8 +133,8 @@ QString escapedValue(const QString& value)
     }
     // Quotes keep what QSettings would otherwise read as a list, a comment
     // or padding.
-    const bool quoted = value.startsWith(u' ') || value.endsWith(u' ') || value.contains(u',')
-        || value.contains(u';') || value.contains(u'=');
+    const bool quoted = value.startsWith(u' ') || value.endsWith(u' ') || value.contains(u',') || value.contains(u';')
+        || value.contains(u'=');
     return quoted ? u'"' + result + u'"' : result;
 }
 

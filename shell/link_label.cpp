@@ -14,7 +14,10 @@ namespace {
 // can be pressed.
 class AccessibleLink final : public QAccessibleWidget {
 public:
-    explicit AccessibleLink(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+    explicit AccessibleLink(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -59,8 +62,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         event->accept();
         emit clicked();
         return;
-    default:
-        QLabel::keyPressEvent(event);
+    default: QLabel::keyPressEvent(event);
     }
 }
 

@@ -24,7 +24,7 @@ QString xdgFolder(const char* variable, const QString& fallbackUnderHome)
 // owned by the user, closed to everyone else.
 bool privateFolder(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)
         && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
@@ -56,7 +56,7 @@ QString lockFolder()
 
 const CodePage& systemCodePage() { return latin1CodePage(); }
 
-void markRunning() {}
+void markRunning() { }
 
 bool syncToDisk(QFileDevice& file) { return ::fsync(file.handle()) == 0; }
 

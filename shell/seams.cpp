@@ -1,7 +1,7 @@
 #include "seams.h"
 
-#include "platform.h"
 #include "forms.h"
+#include "platform.h"
 #include "resume_next.h"
 
 #include <QApplication>
@@ -85,9 +85,9 @@ std::unique_ptr<QMessageBox> buildMessageBox(const Message& message)
     for (qsizetype i = 0; i < text.size(); ++i)
         if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))
             text[i] = u'\n';
-    auto box = std::make_unique<QMessageBox>(
-        message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, message.title,
-        text, QMessageBox::NoButton, message.owner.data());
+    auto box = std::make_unique<QMessageBox>(message.icon == MessageIcon::Critical ? QMessageBox::Critical
+                                                                                   : QMessageBox::Information,
+                                             message.title, text, QMessageBox::NoButton, message.owner.data());
     box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::ApplicationModal);
     if (message.buttons == MessageButtons::YesNo) {

@@ -23,8 +23,7 @@ QString defaultLockPath()
     const QString exe =
         platform::executableIdentity(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
     const QByteArray tag = QCryptographicHash::hash(exe.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return folder + u'/' + executableBaseName() + u'-' + QString::fromLatin1(tag)
-           + QStringLiteral(".lock");
+    return folder + u'/' + executableBaseName() + u'-' + QString::fromLatin1(tag) + QStringLiteral(".lock");
 }
 
 } // namespace

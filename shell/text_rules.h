@@ -2,8 +2,8 @@
 // only, and numbers in list texts are 16-bit.
 #pragma once
 
-#include <QString>
 #include <cstdint>
+#include <QString>
 #include <string_view>
 
 namespace amorix {

@@ -10,7 +10,9 @@ namespace amorix::test {
 class ScopedEnvironment {
 public:
     // A null value unsets the variable.
-    ScopedEnvironment(const char* name, const QByteArray& value) : name_(name), saved_(qgetenv(name))
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : name_(name)
+        , saved_(qgetenv(name))
     {
         value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }

@@ -93,7 +93,10 @@ public:
 // A single-instance rule that answers as told.
 class FixedInstance final : public InstanceLock {
 public:
-    explicit FixedInstance(bool running) : running_(running) {}
+    explicit FixedInstance(bool running)
+        : running_(running)
+    {
+    }
     bool previousInstanceRunning() override { return running_; }
 
 private:

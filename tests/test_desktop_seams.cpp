@@ -2,15 +2,15 @@
 // it stands over, and the web opener started from an argument list.
 #include "exit_screen/frmExitScreen.h"
 #include "main_window/frmMain.h"
+#include "memory_store.h"
 #include "program/composition.h"
+#include "scoped_environment.h"
 #include "shell/application.h"
 #include "shell/platform.h"
 #include "shell/seams.h"
 #include "shell/settings_codec.h"
 #include "shell/single_instance.h"
 #include "shell/update_reminder.h"
-#include "memory_store.h"
-#include "scoped_environment.h"
 #include "stand_ins.h"
 
 #include <QElapsedTimer>
@@ -55,8 +55,8 @@ private slots:
     {
         QVERIFY(kUpdateQuestion.contains(u'\r'));
         QVERIFY(!kUpdateQuestion.contains(u'\n'));
-        const auto box = buildMessageBox({kAppTitle, kUpdateQuestion, MessageIcon::Information,
-                                          MessageButtons::YesNo, nullptr});
+        const auto box =
+            buildMessageBox({kAppTitle, kUpdateQuestion, MessageIcon::Information, MessageButtons::YesNo, nullptr});
         QCOMPARE(box->text(), QString(kUpdateQuestion).replace(u'\r', u'\n'));
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         QVERIFY(label);
@@ -73,8 +73,8 @@ private slots:
         window.move(40, 30);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto box = buildMessageBox({kAppTitle, QStringLiteral("Please Enter Your Name"),
-                                          MessageIcon::Critical, MessageButtons::Ok, &window});
+        const auto box = buildMessageBox(
+            {kAppTitle, QStringLiteral("Please Enter Your Name"), MessageIcon::Critical, MessageButtons::Ok, &window});
         QCOMPARE(box->parentWidget(), &window);
         QCOMPARE(box->icon(), QMessageBox::Critical);
         box->show();
@@ -139,8 +139,8 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const QString log = sandbox.filePath("log");
         const QString done = sandbox.filePath("done");
-        writeScript(folder + "/xdg-open", "printf '%s|' \"$#\" \"$@\" > '" + log.toUtf8() + "'\nsleep 1\ntouch '"
-                                              + done.toUtf8() + "'\n");
+        writeScript(folder + "/xdg-open",
+                    "printf '%s|' \"$#\" \"$@\" > '" + log.toUtf8() + "'\nsleep 1\ntouch '" + done.toUtf8() + "'\n");
         const test::ScopedEnvironment path("PATH", folder.toUtf8() + ":/usr/bin:/bin");
 
         QCOMPARE(address.toUtf8().size(), address.size());

@@ -141,10 +141,7 @@ private slots:
             QCOMPARE(call(), 1 + (32767 - 1) % 9);
     }
 
-    void loveSumOverflow()
-    {
-        QVERIFY_THROWS_EXCEPTION(std::overflow_error, loveNumber(32767, 1));
-    }
+    void loveSumOverflow() { QVERIFY_THROWS_EXCEPTION(std::overflow_error, loveNumber(32767, 1)); }
 
     void texts_data()
     {
@@ -164,7 +161,8 @@ private slots:
         row(false, 7, "You will be loving and romantic.", 180);
         row(false, 8, "You will be generous and loving.", 209);
         row(false, 9, "You will go all out to conquer your partner's heart.", 170);
-        row(true, 1, "You may have many arguments but you will stick to each other through the worst phases of your life.", 267);
+        row(true, 1,
+            "You may have many arguments but you will stick to each other through the worst phases of your life.", 267);
         row(true, 2, "People will think that you both are the perfect couple.", 344);
         row(true, 3, "You both tend to spend too much of money on shopping.", 271);
         row(true, 4, "This combination will be based on love and security.", 220);

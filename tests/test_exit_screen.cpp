@@ -141,8 +141,9 @@ private slots:
     {
         QTest::mouseClick(s().lblGoToHome, Qt::LeftButton);
         QTest::mouseClick(s().lblGoToHome, Qt::LeftButton);
-        QCOMPARE(desktop->opened, (QStringList{"http://softwares.velmora.example/velmorasoftwares",
-                                               "http://softwares.velmora.example/velmorasoftwares"}));
+        QCOMPARE(desktop->opened,
+                 (QStringList{"http://softwares.velmora.example/velmorasoftwares",
+                              "http://softwares.velmora.example/velmorasoftwares"}));
         QVERIFY(s().isVisible());
         QVERIFY(desktop->ends.isEmpty());
     }
@@ -195,8 +196,8 @@ private slots:
 
     void tabOrder()
     {
-        const QList<QWidget*> expected = {s().cmdClose,  s().Check1,         s().txtName,      s().cmdSubmit,
-                                          s().txtEmail,  s().txtFriendEmail, s().txtFriendName, s().txtMessage};
+        const QList<QWidget*> expected = {s().cmdClose, s().Check1,         s().txtName,       s().cmdSubmit,
+                                          s().txtEmail, s().txtFriendEmail, s().txtFriendName, s().txtMessage};
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected[i]);
@@ -233,13 +234,13 @@ private slots:
         QTest::newRow("untouched form") << QStringList{"Your Name", "Your Email Address", "Friend's Name",
                                                        "Friend's Email Address"}
                                         << "Please Enter Proper Email Address";
-        QTest::newRow("same addresses first") << QStringList{"", "a@b.c", "", "a@b.c"}
-                                              << "Please Enter Distinct Email Addresses";
+        QTest::newRow("same addresses first")
+            << QStringList{"", "a@b.c", "", "a@b.c"} << "Please Enter Distinct Email Addresses";
         QTest::newRow("no dot") << QStringList{"Anna", "a@bc", "Ben", "b@c.d"} << "Please Enter Proper Email Address";
-        QTest::newRow("name placeholder") << QStringList{"Your Name", "a@b.c", "Ben", "b@c.d"}
-                                          << "Please Enter Your Name";
-        QTest::newRow("friend's name placeholder") << QStringList{"Anna", "a@b.c", "Friend's Name", "b@c.d"}
-                                                   << "Please Enter Your Friend's Name";
+        QTest::newRow("name placeholder")
+            << QStringList{"Your Name", "a@b.c", "Ben", "b@c.d"} << "Please Enter Your Name";
+        QTest::newRow("friend's name placeholder")
+            << QStringList{"Anna", "a@b.c", "Friend's Name", "b@c.d"} << "Please Enter Your Friend's Name";
         QTest::newRow("valid") << QStringList{"Anna", "a@b.c", "Ben", "b@c.d"} << QString();
     }
     void submitMessagesInOrder()
@@ -276,8 +277,8 @@ private slots:
         QFETCH(int, beyondLongest);
         fill("", "a@b.c", "Ben", "b@c.d");
         const modTellAFriend::Referral shortest{"", "a@b.c", "Your Message\r\n", "Ben", "b@c.d"};
-        const int name = platform::longestAddress() - int(modTellAFriend::requestAddress(shortest).size())
-            + beyondLongest;
+        const int name =
+            platform::longestAddress() - int(modTellAFriend::requestAddress(shortest).size()) + beyondLongest;
         QApplication::clipboard()->setText(QString(name, u'x'));
         s().txtName->setFocus();
         s().txtName->selectAll();

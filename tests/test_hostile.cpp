@@ -44,13 +44,14 @@ private slots:
         const QString longName = QString(40000, u'x') + u' ' + QString(20000, u'y');
         QTest::newRow("sixty thousand characters") << "  " + longName + "  " << longName;
         QTest::newRow("forty thousand spaces") << QString(40000, u' ') << QString();
-        QTest::newRow("emoji") << QStringLiteral(" 💖 Zoë 👩‍❤️‍👨 ") << QStringLiteral("💖 Zoë 👩‍❤️‍👨");
+        QTest::newRow("emoji") << QStringLiteral(" 💖 Zoë 👩‍❤️‍👨 ")
+                               << QStringLiteral("💖 Zoë 👩‍❤️‍👨");
         QTest::newRow("right to left") << QStringLiteral("  مريم وعلي  ") << QStringLiteral("مريم وعلي");
         QTest::newRow("Hebrew with Latin") << QStringLiteral("דנה Dana") << QStringLiteral("דנה Dana");
         QTest::newRow("combining marks") << QStringLiteral("Z\u0351\u0352a\u0300\u0301\u0302l\u0303go")
                                          << QStringLiteral("Z\u0351\u0352a\u0300\u0301\u0302l\u0303go");
-        QTest::newRow("control characters") << QStringLiteral("\tA\u0001\u200B\uFEFF")
-                                            << QStringLiteral("\tA\u0001\u200B\uFEFF");
+        QTest::newRow("control characters")
+            << QStringLiteral("\tA\u0001\u200B\uFEFF") << QStringLiteral("\tA\u0001\u200B\uFEFF");
     }
     void names()
     {

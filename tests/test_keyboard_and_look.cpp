@@ -7,21 +7,21 @@
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
 #include "shell/application.h"
-#include "shell/frmAbout.h"
-#include "shell/forms.h"
-#include "shell/link_label.h"
 #include "shell/colours.h"
+#include "shell/forms.h"
+#include "shell/frmAbout.h"
+#include "shell/link_label.h"
 #include "shell/modHelp.h"
 #include "stand_ins.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QPlainTextEdit>
 #include <QCheckBox>
-#include <QScreen>
 #include <QHash>
-#include <QLabel>
 #include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyleOptionTab>
 #include <QTabBar>
@@ -186,9 +186,10 @@ private slots:
     {
         QTest::addColumn<Window>("window");
         QTest::addColumn<int>("palette"); // 0 the desktop's own, 1 dark, 2 light
-        const std::pair<Window, const char*> windows[] = {
-            {Window::Main, "main window"}, {Window::Reading, "reading"}, {Window::About, "about box"},
-            {Window::Exit, "exit screen"}};
+        const std::pair<Window, const char*> windows[] = {{Window::Main, "main window"},
+                                                          {Window::Reading, "reading"},
+                                                          {Window::About, "about box"},
+                                                          {Window::Exit, "exit screen"}};
         const char* palettes[] = {"desktop palette", "dark palette", "light palette"};
         for (const auto& [window, name] : windows)
             for (int palette = 0; palette < 3; ++palette)
@@ -363,9 +364,10 @@ private slots:
         QTest::addColumn<Window>("window");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("message");
-        QTest::newRow("Alt+G on a refused date") << Window::Main << int(Qt::Key_G) << "Please Enter Correct Date Or Month!";
-        QTest::newRow("Alt+N on a refused address") << Window::Exit << int(Qt::Key_N)
-                                                    << "Please Enter Proper Email Address";
+        QTest::newRow("Alt+G on a refused date")
+            << Window::Main << int(Qt::Key_G) << "Please Enter Correct Date Or Month!";
+        QTest::newRow("Alt+N on a refused address")
+            << Window::Exit << int(Qt::Key_N) << "Please Enter Proper Email Address";
     }
     void accessKeyFocusesItsButton()
     {
@@ -481,8 +483,9 @@ private slots:
             static_cast<TabBarOptions*>(tabs)->initStyleOption(&option, i);
             const QRect room = tabs->style()->subElementRect(QStyle::SE_TabBarTabText, &option, tabs);
             const int caption = tabs->fontMetrics().horizontalAdvance(tabs->tabText(i));
-            QVERIFY2(caption <= room.width(),
-                     qPrintable(QStringLiteral("%1: %2 px in %3").arg(tabs->tabText(i)).arg(caption).arg(room.width())));
+            QVERIFY2(
+                caption <= room.width(),
+                qPrintable(QStringLiteral("%1: %2 px in %3").arg(tabs->tabText(i)).arg(caption).arg(room.width())));
         }
     }
 
@@ -564,10 +567,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("61 spaces") << "one." + QString(61, u' ') + "Two." << "one.\n\nTwo.";
-        QTest::newRow("two spaces stay") << "one.  Two." << "one.  Two.";
+        QTest::newRow("61 spaces") << "one." + QString(61, u' ') + "Two."
+                                   << "one.\n\nTwo.";
+        QTest::newRow("two spaces stay") << "one.  Two."
+                                         << "one.  Two.";
         QTest::newRow("trailing run") << "one." + QString(20, u' ') << "one.\n\n";
-        QTest::newRow("two runs") << "a" + QString(9, u' ') + "b" + QString(9, u' ') + "c" << "a\n\nb\n\nc";
+        QTest::newRow("two runs") << "a" + QString(9, u' ') + "b" + QString(9, u' ') + "c"
+                                  << "a\n\nb\n\nc";
     }
     void paragraphGapsReplaceLongRunsOfSpaces()
     {

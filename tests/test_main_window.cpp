@@ -114,12 +114,11 @@ private slots:
 
     void tabOrder()
     {
-        const QList<QWidget*> expected = {w().txtName[0], w().cboMonth[0], w().cboDate[0], w().cboYear[0],
-                                          w().txtName[1], w().cboMonth[1], w().cboDate[1], w().cboYear[1],
-                                          w().cmdProceed, w().Label61,
-                                          // the banner label in front; the one behind is passed over
-                                          test::inFront(w().lblCobrand) ? w().lblCobrand : w().lblFullBrand,
-                                          w().txtName[0]};
+        const QList<QWidget*> expected = {
+            w().txtName[0], w().cboMonth[0], w().cboDate[0], w().cboYear[0], w().txtName[1], w().cboMonth[1],
+            w().cboDate[1], w().cboYear[1], w().cmdProceed, w().Label61,
+            // the banner label in front; the one behind is passed over
+            test::inFront(w().lblCobrand) ? w().lblCobrand : w().lblFullBrand, w().txtName[0]};
         w().txtName[0]->setFocus();
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -154,10 +153,9 @@ private slots:
     {
         readingFor(anna, ben);
         QVERIFY(desktop->messages.isEmpty());
-        QCOMPARE(test::values(w()), (QStringList{
-                                        "Anna", "March 7, 1985", "6", significance(), personal(6),
-                                        "Ben", "December 28, 1979", "3", significance(), personal(3),
-                                        "9", love(9)}));
+        QCOMPARE(test::values(w()),
+                 (QStringList{"Anna", "March 7, 1985", "6", significance(), personal(6), "Ben", "December 28, 1979",
+                              "3", significance(), personal(3), "9", love(9)}));
         QVERIFY(test::inFront(w().fraResult));
         QVERIFY(test::inFront(w().fraDisplay[0]));
         QVERIFY(w().lblResult[11]->text().contains(QChar(0x2019)));
@@ -185,15 +183,13 @@ private slots:
             return Person{name, month, day, year};
         };
 
-        QTest::newRow("both names empty") << named("", "January", "1", "1900") << named("", "January", "1", "1900")
-                                          << yourName << true << 0;
+        QTest::newRow("both names empty")
+            << named("", "January", "1", "1900") << named("", "January", "1", "1900") << yourName << true << 0;
         QTest::newRow("partner missing, user's date impossible")
             << named("Ann", "February", "31", "1999") << named("", "May", "5", "1990") << partnersName << true << 1;
         QTest::newRow("31 April") << named("Ann", "April", "31", "1990") << ok << thirty << false << -1;
-        QTest::newRow("partner's date only") << ok << named("Bo", "February", "29", "2001") << february << false
-                                             << -1;
-        QTest::newRow("29 Feb 1904 passes") << named("Ann", "February", "29", "1904") << ok << QString() << false
-                                            << -1;
+        QTest::newRow("partner's date only") << ok << named("Bo", "February", "29", "2001") << february << false << -1;
+        QTest::newRow("29 Feb 1904 passes") << named("Ann", "February", "29", "1904") << ok << QString() << false << -1;
     }
     void validation()
     {
@@ -300,22 +296,29 @@ private slots:
             return texts;
         };
         QCOMPARE(captions(w().mnuFile), (QStringList{"&Get My Amorix Reading", "-", "E&xit"}));
-        QCOMPARE(captions(w().mnuHelp), (QStringList{"&Online Help", "&Visit Us Online", "-",
-                                                     "Check for Software &Update", "-", "&About Software"}));
+        QCOMPARE(captions(w().mnuHelp),
+                 (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
+                              "&About Software"}));
     }
 
     void linksOpenTheirPages_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("address");
-        QTest::newRow("Online Help") << "mnuOnline" << "http://amorix.velmora.example/amorix-help.html";
-        QTest::newRow("Visit Us Online") << "mnuVisit" << "http://www.velmora.example";
+        QTest::newRow("Online Help") << "mnuOnline"
+                                     << "http://amorix.velmora.example/amorix-help.html";
+        QTest::newRow("Visit Us Online") << "mnuVisit"
+                                         << "http://www.velmora.example";
         QTest::newRow("Check for Software Update") << "mnuUpdate"
                                                    << "http://amorix.velmora.example/download-amorix.html";
-        QTest::newRow("Donate") << "mnuDonate" << "http://help.velmora.example/donate.html";
-        QTest::newRow("Label61, same as Visit Us Online") << "Label61" << "http://www.velmora.example";
-        QTest::newRow("co-brand banner") << "lblCobrand" << "http://help.velmora.example/co-brand.html";
-        QTest::newRow("full-brand banner") << "lblFullBrand" << "http://help.velmora.example/fully-branded.html";
+        QTest::newRow("Donate") << "mnuDonate"
+                                << "http://help.velmora.example/donate.html";
+        QTest::newRow("Label61, same as Visit Us Online") << "Label61"
+                                                          << "http://www.velmora.example";
+        QTest::newRow("co-brand banner") << "lblCobrand"
+                                         << "http://help.velmora.example/co-brand.html";
+        QTest::newRow("full-brand banner") << "lblFullBrand"
+                                           << "http://help.velmora.example/fully-branded.html";
     }
     void linksOpenTheirPages()
     {
@@ -330,8 +333,8 @@ private slots:
                     actions[i]->trigger();
         } else {
             QLabel* label = control == "Label61" ? static_cast<QLabel*>(w().Label61)
-                          : control == "lblCobrand" ? static_cast<QLabel*>(w().lblCobrand)
-                                                    : static_cast<QLabel*>(w().lblFullBrand);
+                : control == "lblCobrand"        ? static_cast<QLabel*>(w().lblCobrand)
+                                                 : static_cast<QLabel*>(w().lblFullBrand);
             label->raise();
             QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 5));
             QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
@@ -360,8 +363,9 @@ private slots:
             QCOMPARE(face->text(QAccessible::Name), link->text());
         }
         // Pressing the link through accessibility opens its page.
-        QAccessible::queryAccessibleInterface(w().Label61)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(w().Label61)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(desktop->opened, QStringList{"http://www.velmora.example"});
 
         readingFor(anna, ben);

@@ -65,17 +65,15 @@ private slots:
         const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
         const Entries ok = entries("Ann", "May", "5", "1990");
 
-        QTest::newRow("both names empty") << entries("", "January", "1", "1900") << entries("", "January", "1", "1900")
-                                          << yourName << true << 0;
+        QTest::newRow("both names empty")
+            << entries("", "January", "1", "1900") << entries("", "January", "1", "1900") << yourName << true << 0;
         QTest::newRow("name of spaces") << entries("   ", "May", "5", "1990") << ok << yourName << true << 0;
-        QTest::newRow("name of a tab is a name") << entries("\t", "May", "5", "1990") << ok << QString() << false
-                                                 << -1;
+        QTest::newRow("name of a tab is a name") << entries("\t", "May", "5", "1990") << ok << QString() << false << -1;
         QTest::newRow("partner missing, user's date impossible")
-            << entries("Ann", "February", "31", "1999") << entries("", "May", "5", "1990") << partnersName << true
-            << 1;
+            << entries("Ann", "February", "31", "1999") << entries("", "May", "5", "1990") << partnersName << true << 1;
         QTest::newRow("29 Feb 1903") << entries("Ann", "February", "29", "1903") << ok << february << false << -1;
-        QTest::newRow("29 Feb 1900, no leap year") << entries("Ann", "February", "29", "1900") << ok << february
-                                                   << false << -1;
+        QTest::newRow("29 Feb 1900, no leap year")
+            << entries("Ann", "February", "29", "1900") << ok << february << false << -1;
         QTest::newRow("30 Feb 2000") << entries("Ann", "February", "30", "2000") << ok << february << false << -1;
         QTest::newRow("31 Feb 1999") << entries("Ann", "February", "31", "1999") << ok << february << false << -1;
         QTest::newRow("31 April") << entries("Ann", "April", "31", "1990") << ok << thirty << false << -1;
@@ -85,16 +83,16 @@ private slots:
         QTest::newRow("both dates impossible: user's reported")
             << entries("Ann", "April", "31", "1990") << entries("Bo", "February", "30", "1990") << thirty << false
             << -1;
-        QTest::newRow("partner's date only") << ok << entries("Bo", "February", "29", "2001") << february << false
-                                             << -1;
-        QTest::newRow("29 Feb 1904 passes") << entries("Ann", "February", "29", "1904") << ok << QString() << false
-                                            << -1;
-        QTest::newRow("29 Feb 2000 passes") << entries("Ann", "February", "29", "2000") << ok << QString() << false
-                                            << -1;
+        QTest::newRow("partner's date only")
+            << ok << entries("Bo", "February", "29", "2001") << february << false << -1;
+        QTest::newRow("29 Feb 1904 passes")
+            << entries("Ann", "February", "29", "1904") << ok << QString() << false << -1;
+        QTest::newRow("29 Feb 2000 passes")
+            << entries("Ann", "February", "29", "2000") << ok << QString() << false << -1;
         QTest::newRow("30 April passes") << entries("Ann", "April", "30", "1990") << ok << QString() << false << -1;
         QTest::newRow("31 July passes") << entries("Ann", "July", "31", "1990") << ok << QString() << false << -1;
-        QTest::newRow("31 December passes") << entries("Ann", "December", "31", "2050") << ok << QString() << false
-                                            << -1;
+        QTest::newRow("31 December passes")
+            << entries("Ann", "December", "31", "2050") << ok << QString() << false << -1;
         QTest::newRow("start-up dates pass") << entries("Ann", "January", "1", "1900")
                                              << entries("Bo", "January", "1", "1900") << QString() << false << -1;
     }
@@ -123,37 +121,60 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         const Entries anna = entries("Anna", "March", "7", "1985");
         const Entries ben = entries("Ben", "December", "28", "1979");
-        QTest::newRow("Anna and Ben") << anna << ben
-                                      << QStringList{"Anna", "March 7, 1985", "6", significance(), personal(6),
-                                                     "Ben", "December 28, 1979", "3", significance(), personal(3),
-                                                     "9", love(9)};
+        QTest::newRow("Anna and Ben")
+            << anna << ben
+            << QStringList{
+                   "Anna",         "March 7, 1985", "6", significance(), personal(6), "Ben", "December 28, 1979", "3",
+                   significance(), personal(3),     "9", love(9)};
         QTest::newRow("start-up dates")
             << entries("Ann", "January", "1", "1900") << entries("Bo", "January", "1", "1900")
-            << QStringList{"Ann", "January 1, 1900", "3", significance(), personal(3),
-                           "Bo", "January 1, 1900", "3", significance(), personal(3), "6", love(6)};
+            << QStringList{
+                   "Ann",          "January 1, 1900", "3", significance(), personal(3), "Bo", "January 1, 1900", "3",
+                   significance(), personal(3),       "6", love(6)};
         QTest::newRow("names trimmed, inner spaces kept")
             << entries("  Mary Ann  ", "November", "30", "1958") << entries(" Jo ", "December", "31", "2050")
-            << QStringList{"Mary Ann", "November 30, 1958", "1", significance(), personal(1),
-                           "Jo", "December 31, 2050", "5", significance(), personal(5), "6", love(6)};
+            << QStringList{"Mary Ann",
+                           "November 30, 1958",
+                           "1",
+                           significance(),
+                           personal(1),
+                           "Jo",
+                           "December 31, 2050",
+                           "5",
+                           significance(),
+                           personal(5),
+                           "6",
+                           love(6)};
         QTest::newRow("persons exchanged: same love number")
             << ben << anna
-            << QStringList{"Ben", "December 28, 1979", "3", significance(), personal(3),
-                           "Anna", "March 7, 1985", "6", significance(), personal(6), "9", love(9)};
+            << QStringList{
+                   "Ben",          "December 28, 1979", "3", significance(), personal(3), "Anna", "March 7, 1985", "6",
+                   significance(), personal(6),         "9", love(9)};
         QTest::newRow("29 February 2000")
             << entries("Leap", "February", "29", "2000") << entries("Day", "September", "9", "1998")
-            << QStringList{"Leap", "February 29, 2000", "6", significance(), personal(6),
-                           "Day", "September 9, 1998", "9", significance(), personal(9), "6", love(6)};
+            << QStringList{"Leap",
+                           "February 29, 2000",
+                           "6",
+                           significance(),
+                           personal(6),
+                           "Day",
+                           "September 9, 1998",
+                           "9",
+                           significance(),
+                           personal(9),
+                           "6",
+                           love(6)};
 
         // A step that fails leaves its values out; the rest are made.
         const QString none = QStringLiteral("<none>");
         QTest::newRow("year that is no number")
             << entries("Ann", "May", "5", "soon") << ben
-            << QStringList{"Ann", none, none, significance(), none,
-                           "Ben", "December 28, 1979", "3", significance(), personal(3), none, none};
-        QTest::newRow("sum past 16 bits") << Entries{"Ann", 11, 0, "December", "32767", "2050"} << ben
-                                          << QStringList{"Ann", "December 32767, 2050", none, significance(), none,
-                                                         "Ben", "December 28, 1979", "3", significance(),
-                                                         personal(3), none, none};
+            << QStringList{"Ann", none,           none,        significance(), none, "Ben", "December 28, 1979",
+                           "3",   significance(), personal(3), none,           none};
+        QTest::newRow("sum past 16 bits")
+            << Entries{"Ann", 11, 0, "December", "32767", "2050"} << ben
+            << QStringList{"Ann", "December 32767, 2050", none,        significance(), none, "Ben", "December 28, 1979",
+                           "3",   significance(),         personal(3), none,           none};
     }
     void readings()
     {

@@ -40,7 +40,11 @@ namespace {
 // A window that only counts how often it was unloaded.
 class CountingWindow final : public QWidget {
 public:
-    explicit CountingWindow(QStringList* log = nullptr, QString name = {}) : log_(log), name_(std::move(name)) {}
+    explicit CountingWindow(QStringList* log = nullptr, QString name = {})
+        : log_(log)
+        , name_(std::move(name))
+    {
+    }
     int unloads = 0;
 
 protected:
@@ -128,8 +132,8 @@ private slots:
         QTest::newRow("15 days ago, Yes") << "-15" << MessageAnswer::Yes << true << "today" << true;
         QTest::newRow("15 days ahead, clock set back") << "15" << MessageAnswer::No << true << "today" << false;
         QTest::newRow("a century ago") << "-36500" << MessageAnswer::Yes << true << "today" << true;
-        QTest::newRow("unreadable text starts afresh") << "unreadable" << MessageAnswer::Yes << false << "today"
-                                                       << false;
+        QTest::newRow("unreadable text starts afresh")
+            << "unreadable" << MessageAnswer::Yes << false << "today" << false;
     }
     void reminder()
     {
@@ -155,8 +159,9 @@ private slots:
         if (asked) {
             QCOMPARE(desktop.messages.size(), 1);
             const Message& m = desktop.messages.front();
-            QCOMPARE(m.text, QStringLiteral("There maybe an update to this software available\rDo you want to check "
-                                            "for an update?"));
+            QCOMPARE(m.text,
+                     QStringLiteral("There maybe an update to this software available\rDo you want to check "
+                                    "for an update?"));
             QCOMPARE(m.title, QStringLiteral("QX Amorix"));
             QCOMPARE(m.icon, MessageIcon::Information);
             QCOMPARE(m.buttons, MessageButtons::YesNo);
@@ -236,11 +241,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("locales"); // one start a day from December 8
         QTest::addColumn<QString>("writtenBefore"); // by an earlier version, in its short date format
-        QTest::newRow("en_US and en_GB alternating") << QStringList{"en_US", "en_GB", "en_US", "en_GB", "en_US"}
-                                                     << QString();
+        QTest::newRow("en_US and en_GB alternating")
+            << QStringList{"en_US", "en_GB", "en_US", "en_GB", "en_US"} << QString();
         QTest::newRow("en_GB first") << QStringList{"en_GB", "en_US", "en_GB"} << QString();
-        QTest::newRow("around the world") << QStringList{"de_DE", "ja_JP", "ar_EG", "th_TH", "C", "en_US"}
-                                          << QString();
+        QTest::newRow("around the world") << QStringList{"de_DE", "ja_JP", "ar_EG", "th_TH", "C", "en_US"} << QString();
         QTest::newRow("earlier version, en_US") << QStringList{"en_US", "en_US"} << "12/8/2026";
         QTest::newRow("earlier version, de_DE") << QStringList{"de_DE", "en_GB"} << "08.12.2026";
     }
@@ -330,7 +334,8 @@ private slots:
         ShowUpdateReminder(store); // asks, then writes today
         QVERIFY2(timer.elapsed() < 2500, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
         QCOMPARE(desktop.messages.size(), 1);
-        QCOMPARE(IniFileStore(path).read("Duration"), held ? QStringLiteral("2026-11-01") : QStringLiteral("2026-12-07"));
+        QCOMPARE(IniFileStore(path).read("Duration"),
+                 held ? QStringLiteral("2026-11-01") : QStringLiteral("2026-12-07"));
     }
 
     void startUpOrder()
@@ -487,8 +492,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&about));
         QTest::mouseClick(about.lblHomePage, Qt::LeftButton);
         QTest::mouseClick(about.lblCoBrand, Qt::LeftButton);
-        QCOMPARE(desktop.opened, (QStringList{"http://www.velmora.example",
-                                              "http://help.velmora.example/fully-branded.html"}));
+        QCOMPARE(desktop.opened,
+                 (QStringList{"http://www.velmora.example", "http://help.velmora.example/fully-branded.html"}));
         QVERIFY(about.isVisible());
     }
 
@@ -517,7 +522,10 @@ private slots:
             default: about->close(); break;
             }
         });
-        QTimer::singleShot(2000, this, [&] { if (about) about->done(99); }); // never hang
+        QTimer::singleShot(2000, this, [&] {
+            if (about)
+                about->done(99);
+        }); // never hang
         const int result = about->exec();
         QVERIFY(result != 99);
         QTRY_VERIFY(about.isNull());

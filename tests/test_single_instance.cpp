@@ -1,9 +1,9 @@
 // The single-instance lock: a live copy's lock refuses a start; every other
 // thing found at the lock's place lets the program start.
+#include "scoped_environment.h"
 #include "shell/platform.h"
 #include "shell/settings_store.h"
 #include "shell/single_instance.h"
-#include "scoped_environment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,15 +107,31 @@ private slots:
         QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR, made as named below the test folder
         QTest::addColumn<QString>("config"); // XDG_CONFIG_HOME
         QTest::addColumn<QString>("lockFolder"); // "runtime", "cache" or "none"
-        QTest::newRow("private runtime folder") << "private" << "config" << "runtime";
-        QTest::newRow("no runtime folder (ssh)") << QString() << "config" << "cache";
-        QTest::newRow("relative runtime folder") << "relative" << "config" << "cache";
-        QTest::newRow("shared /tmp") << "/tmp" << "config" << "cache";
-        QTest::newRow("open to the group") << "group" << "config" << "cache";
-        QTest::newRow("someone else's") << "foreign" << "config" << "cache";
-        QTest::newRow("link to a private folder") << "link" << "config" << "cache";
-        QTest::newRow("relative config home") << "private" << "relative" << "runtime";
-        QTest::newRow("cache folder planted as a link") << QString() << "config" << "none";
+        QTest::newRow("private runtime folder") << "private"
+                                                << "config"
+                                                << "runtime";
+        QTest::newRow("no runtime folder (ssh)") << QString() << "config"
+                                                 << "cache";
+        QTest::newRow("relative runtime folder") << "relative"
+                                                 << "config"
+                                                 << "cache";
+        QTest::newRow("shared /tmp") << "/tmp"
+                                     << "config"
+                                     << "cache";
+        QTest::newRow("open to the group") << "group"
+                                           << "config"
+                                           << "cache";
+        QTest::newRow("someone else's") << "foreign"
+                                        << "config"
+                                        << "cache";
+        QTest::newRow("link to a private folder") << "link"
+                                                  << "config"
+                                                  << "cache";
+        QTest::newRow("relative config home") << "private"
+                                              << "relative"
+                                              << "runtime";
+        QTest::newRow("cache folder planted as a link") << QString() << "config"
+                                                        << "none";
     }
     void privateFolders()
     {
@@ -144,15 +160,19 @@ private slots:
         if (lockFolder == "none")
             QVERIFY(QFile::link(privateRuntime, cache + "/amorix"));
 
-        const ScopedEnvironment runtimeVariable("XDG_RUNTIME_DIR", runtimeValue.isNull() ? QByteArray() : runtimeValue.toUtf8());
+        const ScopedEnvironment runtimeVariable("XDG_RUNTIME_DIR",
+                                                runtimeValue.isNull() ? QByteArray() : runtimeValue.toUtf8());
         const ScopedEnvironment cacheVariable("XDG_CACHE_HOME", cache.toUtf8());
-        const ScopedEnvironment configVariable("XDG_CONFIG_HOME", config == "relative" ? "relative" : root.filePath(config).toUtf8());
+        const ScopedEnvironment configVariable("XDG_CONFIG_HOME",
+                                               config == "relative" ? "relative" : root.filePath(config).toUtf8());
 
         const QString folder = platform::lockFolder();
-        const QString expected = lockFolder == "runtime" ? privateRuntime : lockFolder == "cache" ? cache + "/amorix" : QString();
+        const QString expected = lockFolder == "runtime" ? privateRuntime
+            : lockFolder == "cache"                      ? cache + "/amorix"
+                                                         : QString();
         QCOMPARE(folder, expected);
         if (!folder.isEmpty()) {
-            struct stat info {};
+            struct stat info { };
             QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
             QVERIFY(S_ISDIR(info.st_mode) && info.st_uid == ::geteuid());
             QCOMPARE(info.st_mode & 0777, 0700u);
@@ -161,7 +181,8 @@ private slots:
         const std::unique_ptr<SettingsStore> store = platform::openUserSettings("amorix");
         const auto* file = dynamic_cast<IniFileStore*>(store.get());
         QVERIFY(file);
-        QCOMPARE(file->fileName(), (config == "relative" ? QDir::homePath() + "/.config" : root.filePath(config)) + "/amorix.ini");
+        QCOMPARE(file->fileName(),
+                 (config == "relative" ? QDir::homePath() + "/.config" : root.filePath(config)) + "/amorix.ini");
 #endif
     }
 

@@ -2,8 +2,8 @@
 // it stores, the date rules, the text rules, and every web address built.
 #include "exit_screen/modTellAFriend.h"
 #include "main_window/date_rules.h"
-#include "shell/modHelp.h"
 #include "shell/ini_text.h"
+#include "shell/modHelp.h"
 #include "shell/settings_codec.h"
 #include "shell/text_rules.h"
 #include "stand_ins.h"
@@ -207,8 +207,8 @@ private slots:
     void textThatIsNoDate()
     {
         const QLocale us(QLocale::English, QLocale::UnitedStates);
-        for (const QString& text : {QStringLiteral("soon"), QStringLiteral("13/45/2026"), QStringLiteral("//"),
-                                    QString(500, u'9')})
+        for (const QString& text :
+             {QStringLiteral("soon"), QStringLiteral("13/45/2026"), QStringLiteral("//"), QString(500, u'9')})
             QVERIFY2(!dateFromShortText(text, us).isValid(), qPrintable(text));
     }
 
@@ -284,17 +284,28 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
         const QString proper = QStringLiteral("Please Enter Proper Email Address");
-        QTest::newRow("untouched form") << "Your Email Address" << "Friend's Email Address" << proper;
-        QTest::newRow("same address") << "a@b.c" << "a@b.c" << distinct;
-        QTest::newRow("same after trimming") << "  a@b.c" << "a@b.c  " << distinct;
-        QTest::newRow("both empty: same") << "" << "   " << distinct;
-        QTest::newRow("case differs: distinct") << "A@b.c" << "a@b.c" << QString();
-        QTest::newRow("no @ in own") << "ab.c" << "a@b.c" << proper;
-        QTest::newRow("no @ in friend's") << "a@b.c" << "ab.c" << proper;
-        QTest::newRow("no dot in own") << "a@bc" << "a@b.c" << proper;
-        QTest::newRow("no dot in friend's") << "a@b.c" << "a@bc" << proper;
-        QTest::newRow("dot before @ passes") << "a.b@c" << "x@y.z" << QString();
-        QTest::newRow("plain") << "anna@example.org" << "ben@example.org" << QString();
+        QTest::newRow("untouched form") << "Your Email Address"
+                                        << "Friend's Email Address" << proper;
+        QTest::newRow("same address") << "a@b.c"
+                                      << "a@b.c" << distinct;
+        QTest::newRow("same after trimming") << "  a@b.c"
+                                             << "a@b.c  " << distinct;
+        QTest::newRow("both empty: same") << ""
+                                          << "   " << distinct;
+        QTest::newRow("case differs: distinct") << "A@b.c"
+                                                << "a@b.c" << QString();
+        QTest::newRow("no @ in own") << "ab.c"
+                                     << "a@b.c" << proper;
+        QTest::newRow("no @ in friend's") << "a@b.c"
+                                          << "ab.c" << proper;
+        QTest::newRow("no dot in own") << "a@bc"
+                                       << "a@b.c" << proper;
+        QTest::newRow("no dot in friend's") << "a@b.c"
+                                            << "a@bc" << proper;
+        QTest::newRow("dot before @ passes") << "a.b@c"
+                                             << "x@y.z" << QString();
+        QTest::newRow("plain") << "anna@example.org"
+                               << "ben@example.org" << QString();
     }
     void addressChecks()
     {
@@ -315,22 +326,22 @@ private slots:
             return r;
         };
         QTest::newRow("all given") << good << QString();
-        QTest::newRow("name placeholder") << with([](Referral& r) { r.name = "Your Name"; })
-                                          << "Please Enter Your Name";
-        QTest::newRow("lower-case placeholder is a name") << with([](Referral& r) { r.name = "your name"; })
-                                                          << QString();
+        QTest::newRow("name placeholder")
+            << with([](Referral& r) { r.name = "Your Name"; }) << "Please Enter Your Name";
+        QTest::newRow("lower-case placeholder is a name")
+            << with([](Referral& r) { r.name = "your name"; }) << QString();
         QTest::newRow("everything empty: name first") << Referral{} << "Please Enter Your Name";
         QTest::newRow("email empty") << with([](Referral& r) { r.email = ""; }) << "Please Enter Your Email";
-        QTest::newRow("email placeholder") << with([](Referral& r) { r.email = "Your Email Address"; })
-                                           << "Please Enter Your Email";
-        QTest::newRow("message placeholder") << with([](Referral& r) { r.message = "Your Message"; })
-                                             << "Please Enter Your Message";
-        QTest::newRow("message design text passes") << with([](Referral& r) { r.message = "Your Message\r\n"; })
-                                                    << QString();
-        QTest::newRow("friend's name placeholder") << with([](Referral& r) { r.friendName = "Friend's Name"; })
-                                                   << "Please Enter Your Friend's Name";
-        QTest::newRow("friend's email spaces") << with([](Referral& r) { r.friendEmail = "   "; })
-                                               << "Please Enter Your Friend's Email";
+        QTest::newRow("email placeholder")
+            << with([](Referral& r) { r.email = "Your Email Address"; }) << "Please Enter Your Email";
+        QTest::newRow("message placeholder")
+            << with([](Referral& r) { r.message = "Your Message"; }) << "Please Enter Your Message";
+        QTest::newRow("message design text passes")
+            << with([](Referral& r) { r.message = "Your Message\r\n"; }) << QString();
+        QTest::newRow("friend's name placeholder")
+            << with([](Referral& r) { r.friendName = "Friend's Name"; }) << "Please Enter Your Friend's Name";
+        QTest::newRow("friend's email spaces")
+            << with([](Referral& r) { r.friendEmail = "   "; }) << "Please Enter Your Friend's Email";
         QTest::newRow("friend's email placeholder")
             << with([](Referral& r) { r.friendEmail = "Friend's Email Address"; })
             << "Please Enter Your Friend's Email";

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QStringList>
 
-
 #include <cstdint>
 #include <cstdlib>
 
@@ -53,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QList<QPair<QString, QString>> items = formFields(address.mid(address.indexOf(u'?') + 1));
     require(items.size() == 6);
-    const QString expected[6] = {texts[0], texts[1], texts[2], texts[3], texts[4],
-                                 QStringLiteral("http://amorix.velmora.example/")};
+    const QString expected[6] = {texts[0], texts[1], texts[2],
+                                 texts[3], texts[4], QStringLiteral("http://amorix.velmora.example/")};
     for (int i = 0; i < 6; ++i) {
         require(items[i].first == QStringLiteral("taf%1").arg(i + 1));
         require(items[i].second == expected[i]);
