@@ -20,9 +20,14 @@
 #include <QTest>
 #include <QUrlQuery>
 
+#include <functional>
 #include <memory>
 
 using namespace amorix;
+
+// One way of leaving the exit screen.
+using Leave = std::function<void(frmExitScreen&)>;
+Q_DECLARE_METATYPE(Leave)
 
 class TestExitScreen : public QObject {
     Q_OBJECT
@@ -150,21 +155,19 @@ private slots:
 
     void leaving_data()
     {
-        QTest::addColumn<int>("how");
-        QTest::newRow("Exit button") << 0;
-        QTest::newRow("Enter right away") << 1;
-        QTest::newRow("Alt+X") << 2;
-        QTest::newRow("close box") << 3;
+        QTest::addColumn<Leave>("leave");
+        QTest::newRow("Exit button") << Leave(
+            [](frmExitScreen& screen) { QTest::mouseClick(screen.cmdClose, Qt::LeftButton); });
+        QTest::newRow("Enter right away")
+            << Leave([](frmExitScreen&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
+        QTest::newRow("Alt+X") << Leave(
+            [](frmExitScreen& screen) { QTest::keyClick(&screen, Qt::Key_X, Qt::AltModifier); });
+        QTest::newRow("close box") << Leave([](frmExitScreen& screen) { screen.close(); });
     }
     void leaving()
     {
-        QFETCH(int, how);
-        switch (how) {
-        case 0: QTest::mouseClick(s().cmdClose, Qt::LeftButton); break;
-        case 1: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); break;
-        case 2: QTest::keyClick(screen, Qt::Key_X, Qt::AltModifier); break;
-        default: s().close(); break;
-        }
+        QFETCH(Leave, leave);
+        leave(s());
         QTRY_COMPARE(desktop->ends, QList<int>{0}); // an access key clicks after a short animation
         QVERIFY(applicationEnded());
         QVERIFY(desktop->messages.isEmpty());

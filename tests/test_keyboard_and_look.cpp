@@ -27,6 +27,7 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace amorix;
@@ -122,9 +123,17 @@ QStringList contrastShortfalls(QWidget* window)
 
 enum class Window { Main, Reading, About, Exit };
 
+frmMain* mainWindow(QWidget* window) { return static_cast<frmMain*>(window); }
+frmAbout* about(QWidget* window) { return static_cast<frmAbout*>(window); }
+frmExitScreen* exitScreen(QWidget* window) { return static_cast<frmExitScreen*>(window); }
+
+// Picks one control out of an open window.
+using PickWidget = std::function<QWidget*(QWidget*)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Window)
+Q_DECLARE_METATYPE(PickWidget)
 
 class TestKeyboardAndLook : public QObject {
     Q_OBJECT
@@ -150,16 +159,6 @@ class TestKeyboardAndLook : public QObject {
         if (!QTest::qWaitForWindowActive(window))
             qWarning("window not active");
         return window;
-    }
-
-    QPushButton* button(QWidget* window, const QString& name)
-    {
-        if (auto* main = qobject_cast<frmMain*>(window))
-            return name == "cmdProceed" ? main->cmdProceed : main->cmdBack;
-        if (auto* about = qobject_cast<frmAbout*>(window))
-            return about->cmdOK;
-        auto* exit = static_cast<frmExitScreen*>(window);
-        return name == "cmdClose" ? exit->cmdClose : exit->cmdSubmit;
     }
 
 private slots:
@@ -205,32 +204,32 @@ private slots:
     void keysPressTheFocusedButton_data()
     {
         QTest::addColumn<Window>("window");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<PickWidget>("button");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         const struct {
             Window window;
             const char* name;
-        } buttons[] = {{Window::Main, "cmdProceed"},
-                       {Window::Reading, "cmdBack"},
-                       {Window::About, "cmdOK"},
-                       {Window::Exit, "cmdClose"},
-                       {Window::Exit, "cmdSubmit"}};
+            PickWidget button;
+        } buttons[] = {{Window::Main, "cmdProceed", [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdProceed; }},
+                       {Window::Reading, "cmdBack", [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdBack; }},
+                       {Window::About, "cmdOK", [](QWidget* w) -> QWidget* { return about(w)->cmdOK; }},
+                       {Window::Exit, "cmdClose", [](QWidget* w) -> QWidget* { return exitScreen(w)->cmdClose; }},
+                       {Window::Exit, "cmdSubmit", [](QWidget* w) -> QWidget* { return exitScreen(w)->cmdSubmit; }}};
         for (const auto& b : buttons) {
-            QTest::addRow("%s Return", b.name) << b.window << b.name << int(Qt::Key_Return) << int(Qt::NoModifier);
+            QTest::addRow("%s Return", b.name) << b.window << b.button << int(Qt::Key_Return) << int(Qt::NoModifier);
             QTest::addRow("%s keypad Enter", b.name)
-                << b.window << b.name << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-            QTest::addRow("%s Space", b.name) << b.window << b.name << int(Qt::Key_Space) << int(Qt::NoModifier);
+                << b.window << b.button << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+            QTest::addRow("%s Space", b.name) << b.window << b.button << int(Qt::Key_Space) << int(Qt::NoModifier);
         }
     }
     void keysPressTheFocusedButton()
     {
         QFETCH(Window, window);
-        QFETCH(QString, name);
+        QFETCH(PickWidget, button);
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QWidget* shown = open(window);
-        QPushButton* target = button(shown, name);
+        auto* target = static_cast<QPushButton*>(button(open(window)));
         QSignalSpy pressed(target, &QPushButton::clicked);
         target->setFocus();
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -243,36 +242,44 @@ private slots:
     void linkLabelsByKeyboard_data()
     {
         QTest::addColumn<Window>("window");
-        QTest::addColumn<QString>("link");
+        QTest::addColumn<PickWidget>("link");
+        QTest::addColumn<PickWidget>("before"); // the control Tab leaves for it
         QTest::addColumn<QString>("address");
-        QTest::newRow("top label") << Window::Main << "Label61" << modHelp::homePageAddress();
-        QTest::newRow("co-brand banner") << Window::Main << "lblCobrand" << modHelp::coBrandPageAddress();
-        QTest::newRow("fully branded banner") << Window::Main << "lblFullBrand" << modHelp::fullyBrandedPageAddress();
-        QTest::newRow("top label over the reading") << Window::Reading << "Label61" << modHelp::homePageAddress();
-        QTest::newRow("about box, home page") << Window::About << "lblHomePage" << modHelp::homePageAddress();
-        QTest::newRow("about box, details") << Window::About << "lblCoBrand" << modHelp::fullyBrandedPageAddress();
-        QTest::newRow("exit screen, catalogue") << Window::Exit << "lblGoToHome" << modHelp::softwaresPageAddress();
+        const PickWidget proceed = [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdProceed; };
+        QTest::newRow("top label") << Window::Main
+                                   << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->Label61; })
+                                   << proceed << modHelp::homePageAddress();
+        QTest::newRow("co-brand banner") << Window::Main
+                                         << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->lblCobrand; })
+                                         << proceed << modHelp::coBrandPageAddress();
+        QTest::newRow("fully branded banner")
+            << Window::Main << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->lblFullBrand; }) << proceed
+            << modHelp::fullyBrandedPageAddress();
+        QTest::newRow("top label over the reading")
+            << Window::Reading << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->Label61; })
+            << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->cmdBack; }) << modHelp::homePageAddress();
+        const PickWidget ok = [](QWidget* w) -> QWidget* { return about(w)->cmdOK; };
+        QTest::newRow("about box, home page")
+            << Window::About << PickWidget([](QWidget* w) -> QWidget* { return about(w)->lblHomePage; }) << ok
+            << modHelp::homePageAddress();
+        QTest::newRow("about box, details")
+            << Window::About << PickWidget([](QWidget* w) -> QWidget* { return about(w)->lblCoBrand; }) << ok
+            << modHelp::fullyBrandedPageAddress();
+        QTest::newRow("exit screen, catalogue")
+            << Window::Exit << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->lblGoToHome; })
+            << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->txtMessage; })
+            << modHelp::softwaresPageAddress();
     }
     void linkLabelsByKeyboard()
     {
         QFETCH(Window, window);
-        QFETCH(QString, link);
+        QFETCH(PickWidget, link);
+        QFETCH(PickWidget, before);
         QFETCH(QString, address);
         QWidget* shown = open(window);
-        LinkLabel* target = nullptr;
-        QWidget* start = nullptr;
-        if (auto* main = qobject_cast<frmMain*>(shown)) {
-            target = link == "Label61" ? main->Label61 : link == "lblCobrand" ? main->lblCobrand : main->lblFullBrand;
-            target->raise(); // the banner label in front
-            start = window == Window::Reading ? main->cmdBack : main->cmdProceed;
-        } else if (auto* about = qobject_cast<frmAbout*>(shown)) {
-            target = link == "lblHomePage" ? about->lblHomePage : about->lblCoBrand;
-            start = about->cmdOK;
-        } else {
-            auto* exit = static_cast<frmExitScreen*>(shown);
-            target = exit->lblGoToHome;
-            start = exit->txtMessage;
-        }
+        auto* target = static_cast<LinkLabel*>(link(shown));
+        target->raise(); // a banner label in front
+        QWidget* start = before(shown);
         start->setFocus();
         for (int i = 0; i < 4 && QApplication::focusWidget() != target; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 #include <stdexcept>
 
 #ifdef Q_OS_UNIX
@@ -95,9 +96,14 @@ private:
 #endif
 };
 
+// One way of closing the about box.
+using CloseAbout = std::function<void(frmAbout*)>;
+
 QString usDate(QDate date) { return shortDateText(date, QLocale(QLocale::English, QLocale::UnitedStates)); }
 
 } // namespace
+
+Q_DECLARE_METATYPE(CloseAbout)
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -499,15 +505,15 @@ private slots:
 
     void aboutBoxCloses_data()
     {
-        QTest::addColumn<int>("how");
-        QTest::newRow("OK") << 0;
-        QTest::newRow("Enter") << 1;
-        QTest::newRow("Esc") << 2;
-        QTest::newRow("close box") << 3;
+        QTest::addColumn<CloseAbout>("closeIt");
+        QTest::newRow("OK") << CloseAbout([](frmAbout* about) { QTest::mouseClick(about->cmdOK, Qt::LeftButton); });
+        QTest::newRow("Enter") << CloseAbout([](frmAbout* about) { QTest::keyClick(about, Qt::Key_Return); });
+        QTest::newRow("Esc") << CloseAbout([](frmAbout* about) { QTest::keyClick(about, Qt::Key_Escape); });
+        QTest::newRow("close box") << CloseAbout([](frmAbout* about) { about->close(); });
     }
     void aboutBoxCloses()
     {
-        QFETCH(int, how);
+        QFETCH(CloseAbout, closeIt);
         test::StandIns desktop;
         frmMain window;
         window.show();
@@ -515,12 +521,7 @@ private slots:
         about->setAttribute(Qt::WA_DeleteOnClose);
         QTimer::singleShot(0, this, [&] {
             QVERIFY(about->isModal() && QApplication::activeModalWidget() == about);
-            switch (how) {
-            case 0: QTest::mouseClick(about->cmdOK, Qt::LeftButton); break;
-            case 1: QTest::keyClick(about, Qt::Key_Return); break;
-            case 2: QTest::keyClick(about, Qt::Key_Escape); break;
-            default: about->close(); break;
-            }
+            closeIt(about);
         });
         QTimer::singleShot(2000, this, [&] {
             if (about)
