@@ -20,11 +20,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
 
 using namespace amorix;
+
+// Makes what stands at a settings file's place and answers the place.
+using MakeSettings = std::function<QString(const QString&)>;
+Q_DECLARE_METATYPE(MakeSettings)
 
 class TestHostile : public QObject {
     Q_OBJECT
@@ -88,47 +94,48 @@ private slots:
 
     void brokenSettings_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("garbage") << "garbage";
-        QTest::newRow("truncated") << "truncated";
-        QTest::newRow("value not encoded") << "plain";
-        QTest::newRow("a folder where the file should be") << "folder";
-        QTest::newRow("folder that cannot be written") << "unwritable";
+        // Makes what stands at the settings file's place; answers that place.
+        QTest::addColumn<MakeSettings>("make");
+        QTest::addColumn<bool>("special"); // no regular file, and none may replace it
+        const auto file = [](const QByteArray& bytes) {
+            return MakeSettings([bytes](const QString& path) {
+                QFile file(path);
+                if (file.open(QIODevice::WriteOnly))
+                    file.write(bytes);
+                return path;
+            });
+        };
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(static_cast<char>((i * 7919) % 256));
+        QTest::newRow("garbage") << file(garbage) << false;
+        QTest::newRow("truncated") << file("[Settings]\n%99%CA%C7=\\u0086\\u00") << false;
+        QTest::newRow("value not encoded")
+            << file("[Settings]\nDuration=12/7/2026\n%99%CA%C7%B6%C9%BE%C4%C3=\\x3\n") << false;
+        QTest::newRow("a folder where the file should be") << MakeSettings([](const QString& path) {
+            QDir().mkpath(path);
+            return path;
+        }) << true;
+        QTest::newRow("folder that cannot be written") << MakeSettings([](const QString&) {
+            return QStringLiteral("/proc/amorix-settings/amorix.ini"); // no one may create folders here
+        }) << false;
 #ifdef Q_OS_UNIX
         // Opening a pipe blocks until a writer comes; a device never ends.
-        QTest::newRow("pipe") << "pipe";
-        QTest::newRow("link to a device") << "device";
+        QTest::newRow("pipe") << MakeSettings([](const QString& path) {
+            ::mkfifo(QFile::encodeName(path).constData(), 0600);
+            return path;
+        }) << true;
+        QTest::newRow("link to a device") << MakeSettings([](const QString& path) {
+            QFile::link(QStringLiteral("/dev/zero"), path);
+            return path;
+        }) << true;
 #endif
     }
     void brokenSettings()
     {
-        QFETCH(QString, kind);
-        QString path = folder.filePath(kind + ".ini");
-        QFile file(path);
-        if (kind == "garbage") {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QByteArray bytes;
-            for (int i = 0; i < 4096; ++i)
-                bytes.append(static_cast<char>((i * 7919) % 256));
-            file.write(bytes);
-        } else if (kind == "truncated") {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("[Settings]\n%99%CA%C7=\\u0086\\u00");
-        } else if (kind == "plain") {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("[Settings]\nDuration=12/7/2026\n%99%CA%C7%B6%C9%BE%C4%C3=\\x3\n");
-        } else if (kind == "folder") {
-            QVERIFY(QDir().mkpath(path));
-#ifdef Q_OS_UNIX
-        } else if (kind == "pipe") {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == "device") {
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-#endif
-        } else {
-            path = QStringLiteral("/proc/amorix-settings/amorix.ini"); // no one may create folders here
-        }
-        file.close();
+        QFETCH(MakeSettings, make);
+        QFETCH(bool, special);
+        const QString path = make(folder.filePath(QStringLiteral("%1.ini").arg(QTest::currentDataTag())));
 
         test::StandIns desktop;
         IniFileStore store(path);
@@ -140,8 +147,8 @@ private slots:
         QVERIFY2(desktop.messages.isEmpty(), qPrintable(desktop.messageTexts().join(", ")));
         QVERIFY(desktop.ends.isEmpty());
         // Nothing was written in place of what was there.
-        if (kind == "pipe" || kind == "device" || kind == "folder")
-            QVERIFY(!QFileInfo(path).isFile());
+        if (special)
+            QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
     }
 };
 
