@@ -39,10 +39,10 @@ QList<QWidget*> loaded()
 
 void chainTabOrder(std::initializer_list<QWidget*> order)
 {
-    const QWidget* previous = nullptr;
+    QWidget* previous = nullptr;
     for (QWidget* widget : order) {
         if (previous)
-            QWidget::setTabOrder(const_cast<QWidget*>(previous), widget);
+            QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
 }
