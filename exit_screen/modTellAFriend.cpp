@@ -2,64 +2,8 @@
 
 #include "shell/modHelp.h"
 #include "shell/seams.h"
-#include "shell/text_rules.h"
-
-#include <QUrl>
 
 namespace amorix::modTellAFriend {
-namespace {
-
-QString encoded(const QString& value)
-{
-    // Leaves only A-Z a-z 0-9 - . _ ~ as they are.
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
-}
-
-} // namespace
-
-QString addressProblem(const QString& email, const QString& friendEmail)
-{
-    const QString own = trimSpaces(email);
-    const QString other = trimSpaces(friendEmail);
-    if (own == other)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
-    if (!own.contains(u'@') || !other.contains(u'@'))
-        return QStringLiteral("Please Enter Proper Email Address");
-    if (!own.contains(u'.') || !other.contains(u'.'))
-        return QStringLiteral("Please Enter Proper Email Address");
-    return QString();
-}
-
-QString referralProblem(const Referral& referral)
-{
-    struct Check {
-        const QString& value;
-        QString placeholder;
-        QString message;
-    };
-    const Check checks[] = {
-        {referral.name, QStringLiteral("Your Name"), QStringLiteral("Please Enter Your Name")},
-        {referral.email, QStringLiteral("Your Email Address"), QStringLiteral("Please Enter Your Email")},
-        {referral.message, QStringLiteral("Your Message"), QStringLiteral("Please Enter Your Message")},
-        {referral.friendName, QStringLiteral("Friend's Name"), QStringLiteral("Please Enter Your Friend's Name")},
-        {referral.friendEmail, QStringLiteral("Friend's Email Address"),
-         QStringLiteral("Please Enter Your Friend's Email")},
-    };
-    for (const Check& check : checks) {
-        const QString value = trimSpaces(check.value);
-        if (value.isEmpty() || value == check.placeholder)
-            return check.message;
-    }
-    return QString();
-}
-
-QString requestAddress(const Referral& referral)
-{
-    return modHelp::referAFriendPageAddress() + QStringLiteral("?taf1=") + encoded(referral.name)
-        + QStringLiteral("&taf2=") + encoded(referral.email) + QStringLiteral("&taf3=") + encoded(referral.message)
-        + QStringLiteral("&taf4=") + encoded(referral.friendName) + QStringLiteral("&taf5=")
-        + encoded(referral.friendEmail) + QStringLiteral("&taf6=") + modHelp::productSiteRootAddress();
-}
 
 void TellAFriend(const Referral& referral)
 {

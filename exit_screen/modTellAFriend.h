@@ -2,33 +2,9 @@
 // the maker's site whose query string carries them.
 #pragma once
 
-#include <QString>
+#include "rules/referral.h"
 
 namespace amorix::modTellAFriend {
-
-// The five values, each trimmed of leading and trailing spaces.
-struct Referral {
-    QString name;
-    QString email;
-    QString message;
-    QString friendName;
-    QString friendEmail;
-};
-
-// The form's own check of the two addresses: the message to show, or an
-// empty text when both addresses pass.
-QString addressProblem(const QString& email, const QString& friendEmail);
-
-// The first value that is empty or still its placeholder: the message to
-// show, or an empty text when all five are given.
-QString referralProblem(const Referral& referral);
-
-// The request address. Every value is percent-encoded as UTF-8 so that the
-// site decodes exactly the texts typed, "&", "#", "+" and line breaks included.
-QString requestAddress(const Referral& referral);
-
-// Said when the request is longer than the desktop can be handed.
-inline const QString kRequestTooLong = QStringLiteral("The request is too long to send. Please shorten your message.");
 
 // Shows the first problem, or opens the request address; a request too long
 // to hand to the desktop is refused with a message instead of being lost.

@@ -3,10 +3,10 @@
 #include "frmExitScreen.h"
 #include "modTellAFriend.h"
 
+#include "rules/text_rules.h"
 #include "shell/command_button.h"
 #include "shell/fonts.h"
 #include "shell/seams.h"
-#include "shell/text_rules.h"
 #include "shell/twips.h"
 
 #include <QFocusEvent>

@@ -3,7 +3,7 @@
 // indexed 0 for the user and 1 for the partner.
 #pragma once
 
-#include "reading_model.h"
+#include "rules/reading_model.h"
 
 #include <QMainWindow>
 #include <QPointer>

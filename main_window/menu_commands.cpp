@@ -1,12 +1,12 @@
 // The menu bar, the link labels, and what closing the main window does.
 #include "frmMain.h"
 
+#include "rules/resume_next.h"
 #include "shell/application.h"
 #include "shell/fonts.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
-#include "shell/resume_next.h"
 
 #include <QCloseEvent>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // Turning the entries into a reading on three tabs, switching the tabs, and
 // going back to the entries.
 #include "frmMain.h"
-#include "reading_model.h"
+#include "rules/reading_model.h"
 
 #include <QFontMetrics>
 #include <QFrame>

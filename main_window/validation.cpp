@@ -1,7 +1,7 @@
 // Whether the entries may become a reading: the model names the first
 // problem, the window tells the user and moves the focus.
 #include "frmMain.h"
-#include "reading_model.h"
+#include "rules/reading_model.h"
 
 #include "shell/seams.h"
 

@@ -3,7 +3,7 @@
 #include "app_icon.h"
 #include "forms.h"
 #include "platform.h"
-#include "resume_next.h"
+#include "rules/resume_next.h"
 #include "seams.h"
 #include "settings_store.h"
 #include "single_instance.h"

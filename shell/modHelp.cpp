@@ -1,26 +1,10 @@
 #include "modHelp.h"
 
 #include "platform.h"
-#include "resume_next.h"
+#include "rules/resume_next.h"
 #include "seams.h"
-#include "web_endpoints.h"
 
 namespace amorix::modHelp {
-
-using web::httpAddress;
-
-QString softwaresPageAddress() { return httpAddress(web::kMainSiteCatalogueHost, QStringLiteral("/velmorasoftwares")); }
-QString donatePageAddress() { return httpAddress(web::kHelpSiteHost, QStringLiteral("/donate.html")); }
-QString onlineHelpPageAddress() { return httpAddress(web::kProductSiteHost, QStringLiteral("/amorix-help.html")); }
-QString fullyBrandedPageAddress() { return httpAddress(web::kHelpSiteHost, QStringLiteral("/fully-branded.html")); }
-QString coBrandPageAddress() { return httpAddress(web::kHelpSiteHost, QStringLiteral("/co-brand.html")); }
-QString homePageAddress() { return httpAddress(web::kMainSiteRootHost); }
-QString downloadPageAddress() { return httpAddress(web::kProductSiteHost, QStringLiteral("/download-amorix.html")); }
-QString productSiteRootAddress() { return httpAddress(web::kProductSiteHost, QStringLiteral("/")); }
-QString referAFriendPageAddress()
-{
-    return httpAddress(web::kMainSiteCatalogueHost, QStringLiteral("/qxvs-refer-a-friend.php"));
-}
 
 void OpenAddress(const QString& address)
 {

@@ -2,20 +2,22 @@
 // fixed address to the desktop's default browser and returns at once.
 #pragma once
 
+#include "rules/web_endpoints.h"
+
 #include <QString>
 
 namespace amorix::modHelp {
 
 // The fixed addresses, for callers that show them.
-QString softwaresPageAddress();
-QString donatePageAddress();
-QString onlineHelpPageAddress();
-QString fullyBrandedPageAddress();
-QString coBrandPageAddress();
-QString homePageAddress();
-QString downloadPageAddress();
-QString productSiteRootAddress();
-QString referAFriendPageAddress();
+using web::coBrandPageAddress;
+using web::donatePageAddress;
+using web::downloadPageAddress;
+using web::fullyBrandedPageAddress;
+using web::homePageAddress;
+using web::onlineHelpPageAddress;
+using web::productSiteRootAddress;
+using web::referAFriendPageAddress;
+using web::softwaresPageAddress;
 
 void OpenSoftwaresPage();
 void OpenDonatePage();

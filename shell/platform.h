@@ -4,7 +4,8 @@
 #pragma once
 
 #include "seams.h"
-#include "settings_codec.h"
+
+#include "rules/settings_codec.h"
 
 #include <QFileDevice>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "platform.h"
 
-#include "settings_codec.h"
+#include "rules/settings_codec.h"
 #include "settings_store.h"
 
 #include <QDesktopServices>

@@ -2,7 +2,7 @@
 
 #include "forms.h"
 #include "platform.h"
-#include "resume_next.h"
+#include "rules/resume_next.h"
 
 #include <QApplication>
 #include <QMessageBox>

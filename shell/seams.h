@@ -5,6 +5,8 @@
 
 #include "titles.h"
 
+#include "rules/message_icon.h"
+
 #include <QDate>
 #include <QPointer>
 #include <QString>
@@ -16,7 +18,6 @@ class QMessageBox;
 
 namespace amorix {
 
-enum class MessageIcon { Information, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 

@@ -1,10 +1,10 @@
 #include "settings_store.h"
 
 #include "executable_name.h"
-#include "ini_text.h"
 #include "lock_file.h"
 #include "platform.h"
-#include "settings_codec.h"
+#include "rules/ini_text.h"
+#include "rules/settings_codec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +35,9 @@ std::optional<QString> fileText(const QString& path)
 }
 
 } // namespace
+
+QString EncodeSetting(const QString& text) { return EncodeSetting(text, platform::systemCodePage()); }
+QString DecodeSetting(const QString& text) { return DecodeSetting(text, platform::systemCodePage()); }
 
 std::unique_ptr<SettingsStore> openUserSettings() { return platform::openUserSettings(executableBaseName()); }
 

@@ -2,11 +2,18 @@
 // names and values encoded on the way in and decoded on the way out.
 #pragma once
 
+#include "rules/settings_codec.h"
+
 #include <QString>
 
 #include <memory>
 
 namespace amorix {
+
+// The settings codec through the system's code page: Windows' ANSI code
+// page, and Latin-1 on systems that have none.
+QString EncodeSetting(const QString& text);
+QString DecodeSetting(const QString& text);
 
 inline const QString kSettingsSection = QStringLiteral("Settings");
 

@@ -1,8 +1,8 @@
 #include "update_reminder.h"
 
 #include "modHelp.h"
+#include "rules/settings_codec.h"
 #include "seams.h"
-#include "settings_codec.h"
 #include "settings_store.h"
 
 #include <QDate>

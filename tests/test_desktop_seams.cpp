@@ -4,11 +4,13 @@
 #include "main_window/frmMain.h"
 #include "memory_store.h"
 #include "program/composition.h"
+#include "rules/settings_codec.h"
 #include "scoped_environment.h"
 #include "shell/application.h"
+#include "shell/modHelp.h"
 #include "shell/platform.h"
 #include "shell/seams.h"
-#include "shell/settings_codec.h"
+#include "shell/settings_store.h"
 #include "shell/single_instance.h"
 #include "shell/update_reminder.h"
 #include "stand_ins.h"
@@ -23,6 +25,8 @@
 
 using namespace amorix;
 using amorix::test::FixedInstance;
+
+Q_DECLARE_METATYPE(std::function<void()>)
 
 namespace {
 
@@ -48,6 +52,50 @@ class TestDesktopSeams : public QObject {
 
 private slots:
     void cleanup() { test::closeAllForms(); }
+
+    // The program's own page: Latin-1 on Linux, the ANSI code page on Windows.
+    void codecUsesTheSystemPage()
+    {
+#ifdef Q_OS_WIN
+        QCOMPARE(EncodeSetting(QStringLiteral("1")), QStringLiteral("\u2020")); // Windows-1252 under Wine
+#else
+        QCOMPARE(EncodeSetting(QStringLiteral("1")), QStringLiteral("\u0086"));
+#endif
+        QCOMPARE(DecodeSetting(QStringLiteral("\u0086")), QStringLiteral("1"));
+    }
+
+    // Each web-link operation hands its one address to the desktop.
+    void fixedPages_data()
+    {
+        QTest::addColumn<std::function<void()>>("operation");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("softwares") << std::function<void()>(modHelp::OpenSoftwaresPage)
+                                   << QStringLiteral("http://softwares.velmora.example/velmorasoftwares");
+        QTest::newRow("donate") << std::function<void()>(modHelp::OpenDonatePage)
+                                << QStringLiteral("http://help.velmora.example/donate.html");
+        QTest::newRow("online help") << std::function<void()>(modHelp::OpenOnlineHelpPage)
+                                     << QStringLiteral("http://amorix.velmora.example/amorix-help.html");
+        QTest::newRow("fully branded") << std::function<void()>(modHelp::OpenFullyBrandedPage)
+                                       << QStringLiteral("http://help.velmora.example/fully-branded.html");
+        QTest::newRow("co-brand") << std::function<void()>(modHelp::OpenCoBrandPage)
+                                  << QStringLiteral("http://help.velmora.example/co-brand.html");
+        QTest::newRow("home") << std::function<void()>(modHelp::OpenHomePage)
+                              << QStringLiteral("http://www.velmora.example");
+        QTest::newRow("download") << std::function<void()>(modHelp::OpenDownloadPage)
+                                  << QStringLiteral("http://amorix.velmora.example/download-amorix.html");
+        QTest::newRow("any address, unchanged")
+            << std::function<void()>([] { modHelp::OpenAddress(QStringLiteral(" x?a=b c&d ")); })
+            << QStringLiteral(" x?a=b c&d ");
+    }
+    void fixedPages()
+    {
+        QFETCH(std::function<void()>, operation);
+        QFETCH(QString, address);
+        test::StandIns desktop;
+        operation();
+        QCOMPARE(desktop.opened, QStringList{address});
+        QVERIFY(desktop.messages.isEmpty());
+    }
 
     // The update question's two sentences are joined by a lone carriage
     // return; the box shows them on two lines, the words unchanged.

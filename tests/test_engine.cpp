@@ -2,7 +2,7 @@
 // worked examples, the 16-bit limits and the texts' promises.
 #include "engine/interpretations.h"
 #include "engine/numerology.h"
-#include "shell/text_rules.h"
+#include "rules/text_rules.h"
 
 #include <QTest>
 

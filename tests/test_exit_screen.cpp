@@ -258,6 +258,7 @@ private slots:
         } else {
             QCOMPARE(desktop->messageTexts(), QStringList{message});
             QCOMPARE(desktop->messages.front().icon, MessageIcon::Critical);
+            QCOMPARE(desktop->messages.front().title, QStringLiteral("QX Amorix"));
             QVERIFY(desktop->opened.isEmpty());
         }
         // Nothing is reset either way.

@@ -5,9 +5,9 @@
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
 #include "program/composition.h"
+#include "rules/text_rules.h"
 #include "shell/forms.h"
 #include "shell/frmAbout.h"
-#include "shell/text_rules.h"
 #include "stand_ins.h"
 
 #include <QAccessible>

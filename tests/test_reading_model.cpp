@@ -1,9 +1,9 @@
 // The main window's rules without its widgets: which problem keeps the
 // entries from a reading, and the twelve values a reading shows.
 #include "engine/interpretations.h"
-#include "main_window/reading_model.h"
-#include "shell/resume_next.h"
-#include "shell/text_rules.h"
+#include "rules/reading_model.h"
+#include "rules/resume_next.h"
+#include "rules/text_rules.h"
 
 #include <QLoggingCategory>
 #include <QTest>

@@ -4,8 +4,8 @@
 
 #include "engine/interpretations.h"
 #include "engine/numerology.h"
-#include "shell/resume_next.h"
-#include "shell/text_rules.h"
+#include "resume_next.h"
+#include "text_rules.h"
 
 #include <cstdint>
 

@@ -1,7 +1,5 @@
 #include "settings_codec.h"
 
-#include "platform.h"
-
 #include <QRegularExpression>
 
 #include <optional>
@@ -46,8 +44,6 @@ const CodePage& latin1CodePage()
 
 QString EncodeSetting(const QString& text, const CodePage& page) { return shifted(text, page, kShift); }
 QString DecodeSetting(const QString& text, const CodePage& page) { return shifted(text, page, -kShift); }
-QString EncodeSetting(const QString& text) { return EncodeSetting(text, platform::systemCodePage()); }
-QString DecodeSetting(const QString& text) { return DecodeSetting(text, platform::systemCodePage()); }
 
 QString shortDateFormat(const QLocale& locale)
 {

@@ -3,7 +3,7 @@
 // the reading's twelve values in the order of the labels that show them.
 #pragma once
 
-#include "shell/seams.h"
+#include "message_icon.h"
 
 #include <QString>
 

@@ -25,10 +25,6 @@ const CodePage& latin1CodePage();
 // fills with printable ones).
 QString EncodeSetting(const QString& text, const CodePage& page);
 QString DecodeSetting(const QString& text, const CodePage& page);
-// The same through the system's code page: Windows' ANSI code page, and
-// Latin-1 on systems that have none.
-QString EncodeSetting(const QString& text);
-QString DecodeSetting(const QString& text);
 
 // The user's short date order with a four-digit year ("M/d/yyyy" where the
 // locale writes "M/d/yy"), so that a stored date reads back as the same day.
