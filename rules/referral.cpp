@@ -1,7 +1,7 @@
 #include "referral.h"
 
-#include "web_endpoints.h"
 #include "text_rules.h"
+#include "web_endpoints.h"
 
 #include <QUrl>
 
@@ -54,10 +54,10 @@ QString referralProblem(const Referral& referral)
 
 QString requestAddress(const Referral& referral)
 {
-    return web::referAFriendPageAddress() + QStringLiteral("?taf1=") + encoded(referral.name)
-        + QStringLiteral("&taf2=") + encoded(referral.email) + QStringLiteral("&taf3=") + encoded(referral.message)
-        + QStringLiteral("&taf4=") + encoded(referral.friendName) + QStringLiteral("&taf5=")
-        + encoded(referral.friendEmail) + QStringLiteral("&taf6=") + web::productSiteRootAddress();
+    return web::referAFriendPageAddress() + QStringLiteral("?taf1=") + encoded(referral.name) + QStringLiteral("&taf2=")
+        + encoded(referral.email) + QStringLiteral("&taf3=") + encoded(referral.message) + QStringLiteral("&taf4=")
+        + encoded(referral.friendName) + QStringLiteral("&taf5=") + encoded(referral.friendEmail)
+        + QStringLiteral("&taf6=") + web::productSiteRootAddress();
 }
 
 } // namespace amorix::modTellAFriend
