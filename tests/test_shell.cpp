@@ -4,6 +4,7 @@
 #include "main_window_driver.h"
 #include "memory_store.h"
 #include "program/composition.h"
+#include "rules/ini_text.h"
 #include "rules/settings_codec.h"
 #include "shell/app_icon.h"
 #include "shell/application.h"
@@ -20,7 +21,6 @@
 #include <QLockFile>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -218,19 +218,14 @@ private slots:
         const QString text = QString::fromUtf8(file.readAll());
         QVERIFY2(!text.contains("Duration") && !text.contains("2026"), qPrintable(text));
 
-        // [Settings] then one line: the encoded key, percent-escaped by the
-        // INI writer, and the encoded value, with \uXXXX escapes for the
-        // characters that are not printable.
+        // [Settings] then one line: the encoded key and value, escaped as
+        // QSettings escapes them (the key's characters as %XX or %UXXXX).
         const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0], QStringLiteral("[Settings]"));
         const qsizetype eq = lines[1].indexOf(u'=');
-        const QString key = QString::fromLatin1(QByteArray::fromPercentEncoding(lines[1].left(eq).toLatin1()));
-        QString value = lines[1].mid(eq + 1);
-        static const QRegularExpression escape(QStringLiteral(R"(\\u([0-9a-fA-F]{4}))"));
-        for (auto match = escape.match(value); match.hasMatch(); match = escape.match(value))
-            value.replace(match.capturedStart(), match.capturedLength(),
-                          QChar(static_cast<char16_t>(match.captured(1).toUShort(nullptr, 16))));
+        const QString key = ini::unescapedKey(QStringView(lines[1]).left(eq));
+        const QString value = ini::unescapedValue(QStringView(lines[1]).mid(eq + 1));
         QCOMPARE(DecodeSetting(key), QStringLiteral("Duration"));
         QCOMPARE(DecodeSetting(value), QStringLiteral("2026-12-07"));
 
