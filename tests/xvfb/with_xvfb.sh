@@ -2,7 +2,10 @@
 # Runs a command under a private Xvfb whose display number the server picks
 # itself and reports (-displayfd), so that servers started at the same
 # moment never race for one number. Stops the server afterwards and passes
-# on the command's status.
+# on the command's status. The server never resets: by default it does so
+# whenever its last client leaves, and a program connecting in that moment
+# is refused ("could not connect to display"), as when a probe of the
+# checks (xdotool) ends just as two copies of the program start.
 # Usage: with_xvfb.sh [-s "server arguments"] command [arguments...]
 set -uo pipefail
 server_args="-screen 0 1280x1024x24"
@@ -13,7 +16,7 @@ fi
 
 work=$(mktemp -d)
 # shellcheck disable=SC2086 # the server arguments are words
-Xvfb -displayfd 3 -nolisten tcp $server_args 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -nolisten tcp -noreset $server_args 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$work"' EXIT
 
