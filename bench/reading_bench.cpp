@@ -22,16 +22,16 @@ int main(int argc, char* argv[])
 
     // Two different readings in turn, so that every press writes new values.
     const auto enter = [&](int turn) {
-        window.txtName[0]->setText(turn ? QStringLiteral("Anna") : QStringLiteral("Carla"));
-        window.txtName[1]->setText(turn ? QStringLiteral("Ben") : QStringLiteral("Dan"));
-        window.cboMonth[0]->setCurrentIndex(turn ? 2 : 7);
-        window.cboDate[1]->setCurrentIndex(turn ? 27 : 3);
-        window.cboYear[0]->setCurrentIndex(turn ? 85 : 90);
+        window.fraDetails(0)->txtName()->setText(turn ? QStringLiteral("Anna") : QStringLiteral("Carla"));
+        window.fraDetails(1)->txtName()->setText(turn ? QStringLiteral("Ben") : QStringLiteral("Dan"));
+        window.fraDetails(0)->cboMonth()->setCurrentIndex(turn ? 2 : 7);
+        window.fraDetails(1)->cboDate()->setCurrentIndex(turn ? 27 : 3);
+        window.fraDetails(0)->cboYear()->setCurrentIndex(turn ? 85 : 90);
     };
 
     // The first reading builds the reading view; it is not counted.
     enter(0);
-    window.cmdProceed->click();
+    window.cmdProceed()->click();
     QApplication::processEvents();
 
     constexpr int kPresses = 1000;
@@ -39,12 +39,12 @@ int main(int argc, char* argv[])
     microseconds.reserve(kPresses);
     QElapsedTimer timer;
     for (int i = 0; i < kPresses; ++i) {
-        window.cmdBack->click();
+        window.fraResult()->cmdBack()->click();
         enter(i % 2);
         QApplication::processEvents();
         timer.start();
-        window.cmdProceed->click();
-        window.fraResult->repaint();
+        window.cmdProceed()->click();
+        window.fraResult()->repaint();
         microseconds.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
     }
     std::sort(microseconds.begin(), microseconds.end());

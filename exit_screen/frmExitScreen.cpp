@@ -2,6 +2,7 @@
 #include "frmExitScreen.h"
 
 #include "paragraph_label.h"
+#include "refer_a_friend_form.h"
 
 #include "shell/app_icon.h"
 #include "shell/application.h"
@@ -52,13 +53,12 @@ const QString kCatalogueText =
 
 namespace {
 
-QGroupBox* navyFrame(QWidget* parent, const QString& caption, const QRect& place)
+// The look of the screen's two captioned frames.
+void paintNavy(QGroupBox* frame, const QRect& place)
 {
-    auto* frame = captionedFrame(caption, parent);
     frame->setGeometry(place);
     frame->setFont(verdana(9.75, true));
     setColours(frame, colour::white, colour::navy);
-    return frame;
 }
 
 } // namespace
@@ -73,56 +73,57 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     setColours(this, colour::black, colour::white);
     setFont(verdana(8.25));
 
-    Picture1 = new QLabel(this);
-    Picture1->setGeometry(twips(360, 120, 480, 480));
-    Picture1->setPixmap(appIcon().pixmap(32, 32));
+    Picture1_ = new QLabel(this);
+    Picture1_->setGeometry(twips(360, 120, 480, 480));
+    Picture1_->setPixmap(appIcon().pixmap(32, 32));
 
-    Label1 = new QLabel(kWindowTitle, this);
-    Label1->setGeometry(twips(1080, 240, 5910, 435));
-    Label1->setFont(faceFont(QStringLiteral("MS Sans Serif"), 18));
+    Label1_ = new QLabel(kWindowTitle, this);
+    Label1_->setGeometry(twips(1080, 240, 5910, 435));
+    Label1_->setFont(faceFont(QStringLiteral("MS Sans Serif"), 18));
 
-    Label2 = new QLabel(kSupportTexts[1], this);
-    Label2->setGeometry(twips(120, 840, 6975, 1095));
-    Label2->setFont(verdana(9.75, true));
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setTextFormat(Qt::PlainText);
+    Label2_ = new QLabel(kSupportTexts[1], this);
+    Label2_->setGeometry(twips(120, 840, 6975, 1095));
+    Label2_->setFont(verdana(9.75, true));
+    Label2_->setWordWrap(true);
+    Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2_->setTextFormat(Qt::PlainText);
 
-    Check1 = new QCheckBox(QStringLiteral("Click Here To Visit Velmora Now"), this);
-    Check1->setStyle(classicStyle()); // pressed, focused and announced by its whole rectangle
-    Check1->setGeometry(twips(30, 2040, 7185, 555));
-    Check1->setFont(verdana(14.25));
-    Check1->setCursor(Qt::PointingHandCursor);
-    setTextColour(Check1, colour::blue);
-    connect(Check1, &QCheckBox::toggled, this, &frmExitScreen::Check1_Click);
+    Check1_ = new QCheckBox(QStringLiteral("Click Here To Visit Velmora Now"), this);
+    Check1_->setStyle(classicStyle()); // pressed, focused and announced by its whole rectangle
+    Check1_->setGeometry(twips(30, 2040, 7185, 555));
+    Check1_->setFont(verdana(14.25));
+    Check1_->setCursor(Qt::PointingHandCursor);
+    setTextColour(Check1_, colour::blue);
+    connect(Check1_, &QCheckBox::toggled, this, &frmExitScreen::Check1_Click);
 
-    cmdClose = commandButton(QStringLiteral("E&xit"), this);
-    cmdClose->setGeometry(twips(6000, 2760, 1245, 375));
-    cmdClose->setDefault(true);
-    connect(cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
+    cmdClose_ = commandButton(QStringLiteral("E&xit"), this);
+    cmdClose_->setGeometry(twips(6000, 2760, 1245, 375));
+    cmdClose_->setDefault(true);
+    connect(cmdClose_, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
 
-    Frame2 = navyFrame(this, QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
-    buildReferAFriend();
+    Frame2_ = new ReferAFriendForm(this);
+    paintNavy(Frame2_, twips(120, 3240, 7065, 1455));
 
-    Frame6 = navyFrame(this, QStringLiteral("Download Velmora Softwares"), twips(7320, 120, 3735, 4575));
-    Label3 = new ParagraphLabel(kCatalogueText, Frame6);
-    Label3->setGeometry(twips(120, 360, 3495, 3855));
-    Label3->setFont(verdana(9));
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3->setTextFormat(Qt::PlainText);
-    setTextColour(Label3, colour::white);
+    Frame6_ = captionedFrame(QStringLiteral("Download Velmora Softwares"), this);
+    paintNavy(Frame6_, twips(7320, 120, 3735, 4575));
+    Label3_ = new ParagraphLabel(kCatalogueText, Frame6_);
+    Label3_->setGeometry(twips(120, 360, 3495, 3855));
+    Label3_->setFont(verdana(9));
+    Label3_->setWordWrap(true);
+    Label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3_->setTextFormat(Qt::PlainText);
+    setTextColour(Label3_, colour::white);
 
-    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Velmora Softwares"), Frame6);
-    lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
-    lblGoToHome->setFont(verdana(9, true, true));
-    setTextColour(lblGoToHome, colour::yellow);
-    shrinkFontToFit(lblGoToHome, lblGoToHome->width(),
-                    [this] { return lblGoToHome->fontMetrics().horizontalAdvance(lblGoToHome->text()); });
-    connect(lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
+    lblGoToHome_ = new LinkLabel(QStringLiteral("Click Here To Visit Velmora Softwares"), Frame6_);
+    lblGoToHome_->setGeometry(twips(75, 4250, 3585, 210));
+    lblGoToHome_->setFont(verdana(9, true, true));
+    setTextColour(lblGoToHome_, colour::yellow);
+    shrinkFontToFit(lblGoToHome_, lblGoToHome_->width(),
+                    [this] { return lblGoToHome_->fontMetrics().horizontalAdvance(lblGoToHome_->text()); });
+    connect(lblGoToHome_, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
 
-    forms::chainTabOrder(
-        {cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName, txtMessage, lblGoToHome});
+    forms::chainTabOrder({cmdClose_, Check1_, Frame2_->txtName(), Frame2_->cmdSubmit(), Frame2_->txtEmail(),
+                          Frame2_->txtFriendEmail(), Frame2_->txtFriendName(), Frame2_->txtMessage(), lblGoToHome_});
 
     forms::centreOnScreen(this);
 
@@ -133,7 +134,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
 void frmExitScreen::Form_Load()
 {
     dice().seedFromClock();
-    Label2->setText(kSupportTexts[static_cast<std::size_t>(drawBelow(static_cast<int>(kSupportTexts.size())))]);
+    Label2_->setText(kSupportTexts[static_cast<std::size_t>(drawBelow(static_cast<int>(kSupportTexts.size())))]);
     // Topmost is set with the window flags above; showing it is the caller's.
 }
 
@@ -144,14 +145,14 @@ void frmExitScreen::showEvent(QShowEvent* event)
     // The screen opens as the active window, ready for Enter on "E&xit".
     activateWindow();
     raise();
-    cmdClose->setFocus();
+    cmdClose_->setFocus();
 }
 
 void frmExitScreen::Check1_Click()
 {
-    if (!Check1->isChecked())
+    if (!Check1_->isChecked())
         return;
-    Check1->setChecked(false);
+    Check1_->setChecked(false);
     modHelp::OpenHomePage();
 }
 

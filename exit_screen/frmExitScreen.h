@@ -2,6 +2,8 @@
 // form and the way out. Topmost from the moment it loads.
 #pragma once
 
+#include "refer_a_friend_form.h"
+
 #include <QWidget>
 
 #include <array>
@@ -9,8 +11,6 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace amorix {
@@ -30,44 +30,32 @@ public:
     void Check1_Click();
     void lblGoToHome_Click();
     void cmdClose_Click();
-    void cmdSubmit_Click();
 
-    // The message box's text with its line breaks as typed (CR LF).
-    QString messageText() const;
-
-    QLabel* Picture1 = nullptr; // the program's icon, top left
-    QLabel* Label1 = nullptr; // the title, "QX Amorix v1.0"
-    QLabel* Label2 = nullptr; // one of the four support texts, drawn at random
-    QCheckBox* Check1 = nullptr; // "Click Here To Visit Velmora Now": a check box used as a link
-    QPushButton* cmdClose = nullptr; // "E&xit"
-    QGroupBox* Frame6 = nullptr; // "Download Velmora Softwares", the catalogue frame on the right
-    QLabel* Label3 = nullptr; // the catalogue text in that frame
-    LinkLabel* lblGoToHome = nullptr; // the catalogue link under it
-
-    // Refer-a-friend form.
-    QGroupBox* Frame2 = nullptr; // "Refer A Friend", the frame of the form
-    QLineEdit* txtName = nullptr;
-    QLineEdit* txtEmail = nullptr;
-    QLineEdit* txtFriendEmail = nullptr;
-    QLineEdit* txtFriendName = nullptr;
-    QPlainTextEdit* txtMessage = nullptr;
-    QPushButton* cmdSubmit = nullptr;
+    QLabel* Label2() const { return Label2_; }
+    QCheckBox* Check1() const { return Check1_; }
+    QPushButton* cmdClose() const { return cmdClose_; }
+    ReferAFriendForm* Frame2() const { return Frame2_; }
+    QGroupBox* Frame6() const { return Frame6_; }
+    QLabel* Label3() const { return Label3_; }
+    LinkLabel* lblGoToHome() const { return lblGoToHome_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildReferAFriend();
     void Form_Load();
     void Form_Unload();
-    void box_GotFocus(QWidget* box);
-    void box_LostFocus(QWidget* box);
-    bool email_KeyPress(QWidget* box, const QString& typed);
-    QString boxText(QWidget* box) const;
-    void setBoxText(QWidget* box, const QString& text);
-    QString placeholderOf(QWidget* box) const;
+
+    QLabel* Picture1_ = nullptr; // the program's icon, top left
+    QLabel* Label1_ = nullptr; // the title, "QX Amorix v1.0"
+    QLabel* Label2_ = nullptr; // one of the four support texts, drawn at random
+    QCheckBox* Check1_ = nullptr; // "Click Here To Visit Velmora Now": a check box used as a link
+    QPushButton* cmdClose_ = nullptr; // "E&xit"
+    ReferAFriendForm* Frame2_ = nullptr; // "Refer A Friend", the form below the link
+    QGroupBox* Frame6_ = nullptr; // "Download Velmora Softwares", the catalogue frame on the right
+    QLabel* Label3_ = nullptr; // the catalogue text in that frame
+    LinkLabel* lblGoToHome_ = nullptr; // the catalogue link under it
 };
 
 } // namespace amorix

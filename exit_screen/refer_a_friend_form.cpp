@@ -1,9 +1,9 @@
-// The refer-a-friend form inside the exit screen: boxes that show their
-// placeholder while empty, no spaces in the e-mail boxes, and the submit.
-#include "frmExitScreen.h"
+// Positions are in twips within the form's frame.
+#include "refer_a_friend_form.h"
 #include "modTellAFriend.h"
 
 #include "rules/text_rules.h"
+#include "shell/classic_style.h"
 #include "shell/command_button.h"
 #include "shell/fonts.h"
 #include "shell/seams.h"
@@ -38,61 +38,67 @@ QLineEdit* formBox(QWidget* frame, const QString& placeholder, const QRect& plac
 
 } // namespace
 
-void frmExitScreen::buildReferAFriend()
+ReferAFriendForm::ReferAFriendForm(QWidget* parent)
+    : QGroupBox(QStringLiteral("Refer A Friend"), parent)
 {
-    txtName = formBox(Frame2, QStringLiteral("Your Name"), twips(85, 360, 3375, 285));
-    txtEmail = formBox(Frame2, QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285));
-    txtFriendEmail = formBox(Frame2, QStringLiteral("Friend's Email Address"), twips(3600, 720, 3375, 285));
-    txtFriendName = formBox(Frame2, QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285));
+    setStyle(classicStyle());
+
+    txtName_ = formBox(this, QStringLiteral("Your Name"), twips(85, 360, 3375, 285));
+    txtEmail_ = formBox(this, QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285));
+    txtFriendEmail_ = formBox(this, QStringLiteral("Friend's Email Address"), twips(3600, 720, 3375, 285));
+    txtFriendName_ = formBox(this, QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285));
 
     // Lies below the frame's lower edge, so it is never seen, yet it takes
     // part in the Tab order and its text travels with the request.
-    txtMessage = new QPlainTextEdit(Frame2);
-    txtMessage->setGeometry(twips(4800, 3600, 1815, 495));
-    txtMessage->setTabChangesFocus(true);
-    txtMessage->setProperty(kPlaceholderProperty, QStringLiteral("Your Message"));
-    txtMessage->setAccessibleName(QStringLiteral("Your Message"));
-    setBoxText(txtMessage, kMessageDesignText);
+    txtMessage_ = new QPlainTextEdit(this);
+    txtMessage_->setGeometry(twips(4800, 3600, 1815, 495));
+    txtMessage_->setTabChangesFocus(true);
+    txtMessage_->setProperty(kPlaceholderProperty, QStringLiteral("Your Message"));
+    txtMessage_->setAccessibleName(QStringLiteral("Your Message"));
+    setBoxText(txtMessage_, kMessageDesignText);
 
     for (QWidget* box :
-         {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail), static_cast<QWidget*>(txtFriendEmail),
-          static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtMessage)}) {
+         {static_cast<QWidget*>(txtName_), static_cast<QWidget*>(txtEmail_), static_cast<QWidget*>(txtFriendEmail_),
+          static_cast<QWidget*>(txtFriendName_), static_cast<QWidget*>(txtMessage_)}) {
         box->setFont(verdana(8.25));
         box->installEventFilter(this);
     }
 
-    cmdSubmit = commandButton(QStringLiteral("Refer A Friend &Now"), Frame2);
-    cmdSubmit->setGeometry(twips(1920, 1080, 3375, 285));
-    cmdSubmit->setFont(verdana(8.25, true));
-    connect(cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);
+    cmdSubmit_ = commandButton(QStringLiteral("Refer A Friend &Now"), this);
+    cmdSubmit_->setGeometry(twips(1920, 1080, 3375, 285));
+    cmdSubmit_->setFont(verdana(8.25, true));
+    connect(cmdSubmit_, &QPushButton::clicked, this, &ReferAFriendForm::cmdSubmit_Click);
 }
 
-QString frmExitScreen::boxText(QWidget* box) const
+QString ReferAFriendForm::boxText(QWidget* box) const
 {
-    if (box == txtMessage)
+    if (box == txtMessage_)
         return messageText();
     return static_cast<QLineEdit*>(box)->text();
 }
 
-void frmExitScreen::setBoxText(QWidget* box, const QString& text)
+void ReferAFriendForm::setBoxText(QWidget* box, const QString& text)
 {
-    if (box == txtMessage) {
+    if (box == txtMessage_) {
         QString plain = text;
-        txtMessage->setPlainText(plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        txtMessage_->setPlainText(plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         return;
     }
     static_cast<QLineEdit*>(box)->setText(text);
 }
 
-QString frmExitScreen::messageText() const { return txtMessage->toPlainText().replace(u'\n', QStringLiteral("\r\n")); }
+QString ReferAFriendForm::messageText() const
+{
+    return txtMessage_->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
 
-QString frmExitScreen::placeholderOf(QWidget* box) const { return box->property(kPlaceholderProperty).toString(); }
+QString ReferAFriendForm::placeholderOf(QWidget* box) const { return box->property(kPlaceholderProperty).toString(); }
 
-bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
+bool ReferAFriendForm::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QWidget*>(watched);
     if (!box || placeholderOf(box).isEmpty())
-        return QWidget::eventFilter(watched, event);
+        return QGroupBox::eventFilter(watched, event);
 
     // Focus that comes and goes with the whole window (a message box on top,
     // another program) is no move between the boxes.
@@ -110,27 +116,27 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
             box_LostFocus(box);
         break;
     case QEvent::KeyPress:
-        if (box == txtEmail || box == txtFriendEmail)
+        if (box == txtEmail_ || box == txtFriendEmail_)
             return email_KeyPress(box, static_cast<QKeyEvent*>(event)->text());
         break;
     default: break;
     }
-    return QWidget::eventFilter(watched, event);
+    return QGroupBox::eventFilter(watched, event);
 }
 
-void frmExitScreen::box_GotFocus(QWidget* box)
+void ReferAFriendForm::box_GotFocus(QWidget* box)
 {
     if (trimSpaces(boxText(box)) == placeholderOf(box))
         setBoxText(box, QString());
 }
 
-void frmExitScreen::box_LostFocus(QWidget* box)
+void ReferAFriendForm::box_LostFocus(QWidget* box)
 {
     if (trimSpaces(boxText(box)).isEmpty())
         setBoxText(box, placeholderOf(box));
 }
 
-bool frmExitScreen::email_KeyPress(QWidget* box, const QString& typed)
+bool ReferAFriendForm::email_KeyPress(QWidget* box, const QString& typed)
 {
     if (typed != QStringLiteral(" "))
         return false;
@@ -139,11 +145,11 @@ bool frmExitScreen::email_KeyPress(QWidget* box, const QString& typed)
     return true; // the space is not inserted
 }
 
-void frmExitScreen::cmdSubmit_Click()
+void ReferAFriendForm::cmdSubmit_Click()
 {
     const modTellAFriend::Referral referral{
-        trimSpaces(txtName->text()),       trimSpaces(txtEmail->text()),       trimSpaces(messageText()),
-        trimSpaces(txtFriendName->text()), trimSpaces(txtFriendEmail->text()),
+        trimSpaces(txtName_->text()),       trimSpaces(txtEmail_->text()),       trimSpaces(messageText()),
+        trimSpaces(txtFriendName_->text()), trimSpaces(txtFriendEmail_->text()),
     };
     const QString problem = modTellAFriend::addressProblem(referral.email, referral.friendEmail);
     if (!problem.isEmpty()) {

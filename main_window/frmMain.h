@@ -1,28 +1,23 @@
-// The main window: both persons' details, their validation, the reading on
-// three tabs, the menu and the link labels. Controls that come in pairs are
-// indexed 0 for the user and 1 for the partner.
+// The main window: the input area with both persons' details, the reading
+// view on the same place, the banner, the menu and the link labels. Pairs
+// are indexed 0 for the user and 1 for the partner.
 #pragma once
 
-#include "rules/reading_model.h"
+#include "input_area.h"
+#include "main_menu.h"
+#include "reading_view.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
 #include <functional>
+#include <memory>
 
-class QAction;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
 class QPushButton;
-class QTabBar;
 
 namespace amorix {
 
+class BrandBanner;
 class LinkLabel;
 
 class frmMain : public QMainWindow {
@@ -36,7 +31,6 @@ public:
     bool ValidateDetails();
 
     void cmdProceed_Click();
-    void TS_Click();
     void cmdBack_Click();
 
     void mnuProceed_Click();
@@ -56,44 +50,18 @@ public:
     void setSuccessor(std::function<void()> openSuccessor);
 
     // The top link line, to the maker's home page.
-    LinkLabel* Label61 = nullptr;
+    LinkLabel* Label61() const { return Label61_; }
+    // The input area and its parts.
+    InputArea* fraMain() const { return fraMain_; }
+    PersonDetails* fraDetails(int person) const { return fraMain_->fraDetails(person); }
+    QPushButton* cmdProceed() const { return fraMain_->cmdProceed(); }
+    // The reading view, built on the first reading: none before.
+    ReadingView* fraResult() const { return fraResult_; }
+    // The banner's two labels on one spot.
+    LinkLabel* lblCobrand() const;
+    LinkLabel* lblFullBrand() const;
 
-    // Input area.
-    QFrame* fraMain = nullptr;
-    std::array<QGroupBox*, reading::kPersons> fraDetails{};
-    std::array<QLineEdit*, reading::kPersons> txtName{};
-    std::array<QComboBox*, reading::kPersons> cboMonth{};
-    std::array<QComboBox*, reading::kPersons> cboDate{};
-    std::array<QComboBox*, reading::kPersons> cboYear{};
-    QPushButton* cmdProceed = nullptr;
-
-    // Reading view, built on the first reading (see ensureReadingView).
-    QFrame* fraResult = nullptr;
-    QTabBar* TS = nullptr;
-    std::array<QFrame*, 3> fraDisplay{};
-    QPushButton* cmdBack = nullptr;
-    std::array<QLabel*, reading::kValueCount> lblResult{};
-
-    // Row titles of both views; indices as laid out (0..3 and 15 belong to
-    // the input area, 4..14 to the reading view).
-    std::array<QLabel*, 16> lblLabel{};
-
-    // Banner: two labels on the same spot, the one in front is seen.
-    QFrame* fraFullBrand = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
-
-    // Menu.
-    QMenu* mnuFile = nullptr;
-    QAction* mnuProceed = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
+    const MainMenu& menu() const { return *menu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,18 +69,18 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void buildInputArea(QWidget* window);
-    void buildPersonDetails(int person, QGroupBox* frame);
+    void connectMenu();
     void ensureReadingView();
-    void buildReadingView(QWidget* window);
-    void buildBanner(QWidget* window);
-    void buildMenu();
-    void setTabOrder();
     bool readingInFront() const;
     void Form_Load();
     void Form_Unload();
-    // Both persons' entries as the controls hold them.
-    reading::Couple entries() const;
+
+    LinkLabel* Label61_ = nullptr;
+    InputArea* fraMain_ = nullptr;
+    ReadingView* fraResult_ = nullptr;
+    BrandBanner* fraFullBrand_ = nullptr;
+
+    std::unique_ptr<MainMenu> menu_;
 
     // True while the proceed action is being handled (the button's Value).
     bool proceedRunning_ = false;

@@ -1,13 +1,19 @@
-// Turning the entries into a reading on three tabs, switching the tabs, and
-// going back to the entries.
-#include "frmMain.h"
-#include "rules/reading_model.h"
+// Positions are in twips within the view.
+#include "reading_view.h"
+
+#include "view_parts.h"
+
+#include "shell/classic_style.h"
+#include "shell/colours.h"
+#include "shell/command_button.h"
+#include "shell/fonts.h"
+#include "shell/twips.h"
 
 #include <QFontMetrics>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
 #include <QTabBar>
 
 #include <algorithm>
@@ -32,93 +38,128 @@ void setValue(QLabel* label, const QString& text)
     label->resize(std::min(width + 2, room), metrics.height());
 }
 
-// While the proceed action runs, closing the window brings up no exit screen.
-class Running {
-public:
-    explicit Running(bool& flag)
-        : flag_(flag)
-        , previous_(flag)
-    {
-        flag_ = true;
-    }
-    ~Running() { flag_ = previous_; }
-    Running(const Running&) = delete;
-    Running& operator=(const Running&) = delete;
-
-private:
-    bool& flag_;
-    bool previous_;
-};
-
 } // namespace
 
-void frmMain::cmdProceed_Click()
+ReadingView::ReadingView(QWidget* parent)
+    : QFrame(parent)
 {
-    const Running running(proceedRunning_);
-    if (!ValidateDetails())
-        return;
-    ensureReadingView();
-    const reading::Reading values = reading::makeReading(entries());
+    placeView(this, twips(0, 480, 8250, 4200), colour::darkGrey);
+
+    buildTabStrip();
+    for (QFrame*& display : fraDisplay_)
+        display = viewFrame(this, twips(0, 380, 8250, 3250), colour::darkGrey);
+    buildValues();
+
+    cmdBack_ = commandButton(QStringLiteral("&Back"), this);
+    cmdBack_->setGeometry(twips(7080, 3680, 1000, 400));
+    cmdBack_->setFont(verdana(8.25, true));
+}
+
+void ReadingView::buildTabStrip()
+{
+    TS_ = new QTabBar(this);
+    TS_->setGeometry(twips(0, 60, 8250, 1215));
+    TS_->setStyle(classicStyle());
+    TS_->setFont(verdana(8.25, true));
+    // Light tabs with dark captions, as the platform's tab strip has them.
+    QPalette tabs = TS_->palette();
+    for (const QPalette::ColorRole face : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::Light})
+        tabs.setColor(face, colour::tabFace);
+    for (const QPalette::ColorRole caption : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        tabs.setColor(caption, colour::tabCaption);
+    TS_->setPalette(tabs);
+    TS_->setDrawBase(false);
+    TS_->setExpanding(false);
+    TS_->addTab(QStringLiteral("My Love Numerology Result"));
+    TS_->addTab(QStringLiteral("My Partner's Love Numerology Result"));
+    TS_->addTab(QStringLiteral("Love Number"));
+    // All three tabs stay in sight; the narrow padding of the classic style
+    // comes first, a smaller type only for a stand-in face wider still.
+    TS_->setUsesScrollButtons(false);
+    shrinkFontToFit(TS_, TS_->width(), [this] { return TS_->sizeHint().width(); });
+    TS_->setAccessibleName(QStringLiteral("Reading"));
+    connect(TS_, &QTabBar::currentChanged, this, &ReadingView::TS_Click);
+    // Clicking the tab that is already selected still shows its frame.
+    connect(TS_, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == TS_->currentIndex())
+            TS_Click();
+    });
+}
+
+void ReadingView::buildValues()
+{
+    // The two persons' frames carry the same rows; each value is read as its
+    // text, described by its row title.
+    const QString whose[reading::kPersons] = {QStringLiteral("Your "), QStringLiteral("Partner's ")};
+    for (int person = 0; person < reading::kPersons; ++person) {
+        QFrame* frame = fraDisplay_[person];
+        const auto value = [&](reading::Row row) -> QLabel*& { return lblResult_[reading::valueIndex(person, row)]; };
+        autoSizeLabel(frame, QStringLiteral("Name"), 120, 240, colour::teal);
+        value(reading::Name) = autoSizeLabel(frame, QStringLiteral("Name"), 2000, 240, colour::cyan);
+        autoSizeLabel(frame, QStringLiteral("Date Of Birth"), 120, 540, colour::teal);
+        value(reading::DateOfBirth) = autoSizeLabel(frame, QStringLiteral("Date"), 2000, 540, colour::cyan);
+        autoSizeLabel(frame, QStringLiteral("Birth Number"), 120, 840, colour::teal);
+        value(reading::BirthNumber) = autoSizeLabel(frame, QStringLiteral("0"), 2000, 840, colour::cyan);
+        autoSizeLabel(frame, QStringLiteral("Significance"), 120, 1140, colour::teal);
+        value(reading::Significance) = wrappedLabel(frame, QString(), twips(120, 1440, 8000, 435), colour::cyan);
+        autoSizeLabel(frame, QStringLiteral("Interpretation"), 120, 1980, colour::teal);
+        value(reading::Interpretation) = wrappedLabel(frame, QString(), twips(120, 2280, 8000, 795), colour::cyan);
+
+        value(reading::Name)->setAccessibleDescription(whose[person] + QStringLiteral("name"));
+        value(reading::DateOfBirth)->setAccessibleDescription(whose[person] + QStringLiteral("date of birth"));
+        value(reading::BirthNumber)->setAccessibleDescription(whose[person] + QStringLiteral("birth number"));
+        value(reading::Significance)->setAccessibleDescription(whose[person] + QStringLiteral("significance"));
+        value(reading::Interpretation)->setAccessibleDescription(whose[person] + QStringLiteral("interpretation"));
+    }
+    QFrame* love = fraDisplay_[2];
+    autoSizeLabel(love, QStringLiteral("Love Number"), 120, 240, colour::teal);
+    lblResult_[reading::kLoveNumber] = autoSizeLabel(love, QStringLiteral("0"), 2000, 240, colour::cyan);
+    lblResult_[reading::kLoveInterpretation] = wrappedLabel(love, QString(), twips(120, 600, 8000, 1035), colour::cyan);
+    lblResult_[reading::kLoveNumber]->setAccessibleDescription(QStringLiteral("Love number"));
+    lblResult_[reading::kLoveInterpretation]->setAccessibleDescription(QStringLiteral("Love interpretation"));
+
+    for (QLabel* value : lblResult_) {
+        // Reachable with Tab, so that a screen reader reads each value in turn.
+        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        value->setFocusPolicy(Qt::TabFocus);
+    }
+}
+
+void ReadingView::show(const reading::Reading& values)
+{
     for (int i = 0; i < reading::kValueCount; ++i)
         if (values[i])
-            setValue(lblResult[i], *values[i]);
-    fraDisplay[0]->raise();
-    fraResult->raise();
-    // The focus goes where the user now looks; Back gives it back.
-    if (QWidget* focused = focusWidget(); focused && fraMain->isAncestorOf(focused))
-        focusBeforeReading_ = focused;
-    TS->setFocus();
+            setValue(lblResult_[i], *values[i]);
+    fraDisplay_[0]->raise();
 }
 
-void frmMain::TS_Click()
+void ReadingView::TS_Click()
 {
-    if (!TS)
-        return;
-    const int selected = TS->currentIndex();
+    const int selected = TS_->currentIndex();
     if (selected == 0)
-        fraDisplay[0]->raise();
+        fraDisplay_[0]->raise();
     else if (selected == 1)
-        fraDisplay[1]->raise();
+        fraDisplay_[1]->raise();
     else
-        fraDisplay[2]->raise();
+        fraDisplay_[2]->raise();
 }
 
-bool frmMain::readingInFront() const
-{
-    // The views share one place; the later of the two children is in front.
-    if (!fraResult)
-        return false;
-    const QObjectList& views = fraResult->parentWidget()->children();
-    return views.indexOf(fraResult) > views.indexOf(fraMain);
-}
-
-void frmMain::keyPressEvent(QKeyEvent* event)
+bool ReadingView::switchTab(const QKeyEvent* event)
 {
     // As in any tabbed window: Ctrl+Tab and Ctrl+PgDn go to the next tab,
     // Ctrl+Shift+Tab and Ctrl+PgUp to the one before, round the ends.
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
     int step = 0;
-    if (event->modifiers() & Qt::ControlModifier) {
-        switch (event->key()) {
-        case Qt::Key_Tab: step = (event->modifiers() & Qt::ShiftModifier) ? -1 : 1; break;
-        case Qt::Key_Backtab: step = -1; break;
-        case Qt::Key_PageDown: step = 1; break;
-        case Qt::Key_PageUp: step = -1; break;
-        default: break;
-        }
+    switch (event->key()) {
+    case Qt::Key_Tab: step = (event->modifiers() & Qt::ShiftModifier) ? -1 : 1; break;
+    case Qt::Key_Backtab: step = -1; break;
+    case Qt::Key_PageDown: step = 1; break;
+    case Qt::Key_PageUp: step = -1; break;
+    default: return false;
     }
-    if (step == 0 || !readingInFront()) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    TS->setCurrentIndex((TS->currentIndex() + step + TS->count()) % TS->count());
-    event->accept();
-}
-
-void frmMain::cmdBack_Click()
-{
-    fraMain->raise();
-    // Back in the input area, where the user was before the reading.
-    (focusBeforeReading_ ? focusBeforeReading_.data() : txtName[0])->setFocus();
+    TS_->setCurrentIndex((TS_->currentIndex() + step + TS_->count()) % TS_->count());
+    return true;
 }
 
 } // namespace amorix

@@ -11,7 +11,7 @@ MainWindowParts openMainWindow()
     auto* window = new frmMain;
     // Closing the main window brings up the exit screen, the run's last window.
     window->setSuccessor([] { (new frmExitScreen)->show(); });
-    return {window, window->lblFullBrand, window->lblCobrand};
+    return {window, window->lblFullBrand(), window->lblCobrand()};
 }
 
 int runProgram() { return runApplication(openMainWindow); }

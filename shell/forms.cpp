@@ -23,6 +23,22 @@ void add(QWidget* window)
     QObject::connect(window, &QObject::destroyed, [window] { remove(window); });
 }
 
+bool coveredByAnotherView(const QWidget* widget, const QWidget* top)
+{
+    for (const QWidget* w = widget; w && w != top; w = w->parentWidget()) {
+        const QWidget* parent = w->parentWidget();
+        if (!parent)
+            break;
+        const QObjectList& siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+            const auto* other = qobject_cast<const QWidget*>(siblings[i]);
+            if (other && other->isVisible() && other->geometry().contains(w->geometry()))
+                return true;
+        }
+    }
+    return false;
+}
+
 void remove(QWidget* window)
 {
     collection().removeIf([window](const QPointer<QWidget>& entry) { return entry.isNull() || entry == window; });

@@ -18,6 +18,11 @@ QList<QWidget*> loaded();
 // Tab visits these controls of one window in this order.
 void chainTabOrder(std::initializer_list<QWidget*> order);
 
+// True when the widget, or a frame it sits in below top, is covered by a
+// later sibling that is shown over its whole place: the widget is there,
+// but the user cannot see it.
+bool coveredByAnotherView(const QWidget* widget, const QWidget* top);
+
 // Where a window whose frame has these margins (title bar and borders)
 // stands with its whole frame centred in the screen's free area.
 QPoint centredFramePosition(const QRect& available, const QSize& client, const QMargins& frame);

@@ -48,43 +48,43 @@ frmAbout::frmAbout(QWidget* parent)
     setFixedSize(twipsSize(7065, 3045));
     setColours(this, colour::black, colour::white);
 
-    picIcon = new QLabel(this);
-    picIcon->setGeometry(twips(60, 60, 480, 480));
-    picIcon->setPixmap(appIcon().pixmap(32, 32));
+    picIcon_ = new QLabel(this);
+    picIcon_->setGeometry(twips(60, 60, 480, 480));
+    picIcon_->setPixmap(appIcon().pixmap(32, 32));
 
-    Label2 = tealLabel(this, kWindowTitle, twips(720, 60, 3990, 240), verdana(9.75, true), colour::black);
-    Label2->setWordWrap(false);
-    Label2->adjustSize();
+    Label2_ = tealLabel(this, kWindowTitle, twips(720, 60, 3990, 240), verdana(9.75, true), colour::black);
+    Label2_->setWordWrap(false);
+    Label2_->adjustSize();
 
-    Label1 = tealLabel(this,
-                       QStringLiteral("QX Amorix gives you a better view about the nature of your relationship "
-                                      "with your  partner based on birth number calculations."),
-                       twips(720, 390, 6195, 615), verdana(8.25), colour::black);
+    Label1_ = tealLabel(this,
+                        QStringLiteral("QX Amorix gives you a better view about the nature of your relationship "
+                                       "with your  partner based on birth number calculations."),
+                        twips(720, 390, 6195, 615), verdana(8.25), colour::black);
 
-    lblHomePage = tealLink(this, QStringLiteral("Click here to visit ") + modHelp::homePageAddress(), 2865, 1005);
-    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    lblHomePage_ = tealLink(this, QStringLiteral("Click here to visit ") + modHelp::homePageAddress(), 2865, 1005);
+    connect(lblHomePage_, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
-    Label3 = tealLabel(this,
-                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                      "online. Get this software fully branded for your website."),
-                       twips(60, 1560, 6885, 435), verdana(8.25, true), colour::white);
+    Label3_ = tealLabel(this,
+                        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                       "online. Get this software fully branded for your website."),
+                        twips(60, 1560, 6885, 435), verdana(8.25, true), colour::white);
 
-    lblCoBrand = tealLink(this, QStringLiteral("Click here for more details"), 4650, 1995);
-    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    lblCoBrand_ = tealLink(this, QStringLiteral("Click here for more details"), 4650, 1995);
+    connect(lblCoBrand_, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
 
     // A two-pixel rule across the whole dialog.
-    Line2 = new QFrame(this);
-    Line2->setGeometry(QRect(pixels(-30), pixels(2550) - 1, pixels(7080 + 30), 2));
-    setColours(Line2, colour::white, colour::black);
+    Line2_ = new QFrame(this);
+    Line2_->setGeometry(QRect(pixels(-30), pixels(2550) - 1, pixels(7080 + 30), 2));
+    setColours(Line2_, colour::white, colour::black);
 
-    cmdOK = commandButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry(twips(5730, 2640, 1260, 345));
-    cmdOK->setFont(verdana(8.25));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    cmdOK->setFocus();
+    cmdOK_ = commandButton(QStringLiteral("OK"), this);
+    cmdOK_->setGeometry(twips(5730, 2640, 1260, 345));
+    cmdOK_->setFont(verdana(8.25));
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    cmdOK_->setFocus();
     // The two links come after the button.
-    forms::chainTabOrder({cmdOK, lblHomePage, lblCoBrand});
+    forms::chainTabOrder({cmdOK_, lblHomePage_, lblCoBrand_});
 
     forms::centreOnScreen(this);
     forms::add(this);

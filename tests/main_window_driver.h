@@ -47,10 +47,10 @@ struct Person {
 
 inline void enter(frmMain& window, int index, const Person& person)
 {
-    type(window.txtName[index], person.name);
-    choose(window.cboMonth[index], person.month);
-    choose(window.cboDate[index], person.day);
-    choose(window.cboYear[index], person.year);
+    type(window.fraDetails(index)->txtName(), person.name);
+    choose(window.fraDetails(index)->cboMonth(), person.month);
+    choose(window.fraDetails(index)->cboDate(), person.day);
+    choose(window.fraDetails(index)->cboYear(), person.year);
 }
 
 inline void clickTab(QTabBar* bar, int index)
@@ -75,8 +75,8 @@ inline bool inFront(const QWidget* frame)
 inline QStringList values(const frmMain& window)
 {
     QStringList texts;
-    for (const QLabel* label : window.lblResult)
-        texts.append(label->text());
+    for (int value = 0; value < reading::kValueCount; ++value)
+        texts.append(window.fraResult()->lblResult(value)->text());
     return texts;
 }
 

@@ -147,7 +147,7 @@ private slots:
         auto* exit = new frmExitScreen;
         exit->show();
         QVERIFY(QTest::qWaitForWindowActive(exit));
-        exit->cmdSubmit_Click();
+        exit->Frame2()->cmdSubmit_Click();
         QCOMPARE(desktop.messages.size(), 2);
         QCOMPARE(desktop.messages.last().owner.data(), exit);
         test::closeAllForms();

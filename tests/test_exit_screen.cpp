@@ -46,10 +46,10 @@ class TestExitScreen : public QObject {
 
     void fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail)
     {
-        s().txtName->setText(name);
-        s().txtEmail->setText(email);
-        s().txtFriendName->setText(friendName);
-        s().txtFriendEmail->setText(friendEmail);
+        s().Frame2()->txtName()->setText(name);
+        s().Frame2()->txtEmail()->setText(email);
+        s().Frame2()->txtFriendName()->setText(friendName);
+        s().Frame2()->txtFriendEmail()->setText(friendEmail);
     }
 
     QUrlQuery lastRequest() const
@@ -83,14 +83,14 @@ private slots:
         QCOMPARE(s().size(), QSize(741, 315));
         QVERIFY(s().windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(QApplication::activeWindow(), screen.data());
-        QCOMPARE(QApplication::focusWidget(), s().cmdClose);
-        QCOMPARE(s().Label2->text(), kSupportTexts[1]);
+        QCOMPARE(QApplication::focusWidget(), s().cmdClose());
+        QCOMPARE(s().Label2()->text(), kSupportTexts[1]);
         QCOMPARE(desktop->seeds, 1);
-        QCOMPARE(s().Frame2->title(), QStringLiteral("Refer A Friend"));
-        QCOMPARE(s().Frame6->title(), QStringLiteral("Download Velmora Softwares"));
+        QCOMPARE(s().Frame2()->title(), QStringLiteral("Refer A Friend"));
+        QCOMPARE(s().Frame6()->title(), QStringLiteral("Download Velmora Softwares"));
         // The message box lies below the frame's edge, out of sight.
-        QVERIFY(s().txtMessage->geometry().top() > s().Frame2->height());
-        QCOMPARE(s().messageText(), QStringLiteral("Your Message\r\n"));
+        QVERIFY(s().Frame2()->txtMessage()->geometry().top() > s().Frame2()->height());
+        QCOMPARE(s().Frame2()->messageText(), QStringLiteral("Your Message\r\n"));
     }
 
     void catalogueText()
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(text.count(QChar(0x2019)), 1);
         QVERIFY(text.contains(QStringLiteral("world\u2019s")));
         QVERIFY(!text.contains(u'\''));
-        QCOMPARE(s().Label3->text(), text);
+        QCOMPARE(s().Label3()->text(), text);
     }
 
     void supportTextDrawn_data()
@@ -127,16 +127,16 @@ private slots:
         QFETCH(int, index);
         desktop->draws = {draw};
         frmExitScreen other;
-        QCOMPARE(other.Label2->text(), kSupportTexts[static_cast<std::size_t>(index)]);
+        QCOMPARE(other.Label2()->text(), kSupportTexts[static_cast<std::size_t>(index)]);
         forms::remove(&other);
     }
 
     void checkBoxOpensHomeOncePerClick()
     {
         for (int click = 1; click <= 3; ++click) {
-            QTest::mouseClick(s().Check1, Qt::LeftButton);
+            QTest::mouseClick(s().Check1(), Qt::LeftButton);
             QCOMPARE(desktop->opened.size(), click);
-            QVERIFY(!s().Check1->isChecked());
+            QVERIFY(!s().Check1()->isChecked());
         }
         QCOMPARE(desktop->opened.last(), QStringLiteral("http://www.velmora.example"));
         QVERIFY(s().isVisible());
@@ -144,8 +144,8 @@ private slots:
 
     void softwaresLink()
     {
-        QTest::mouseClick(s().lblGoToHome, Qt::LeftButton);
-        QTest::mouseClick(s().lblGoToHome, Qt::LeftButton);
+        QTest::mouseClick(s().lblGoToHome(), Qt::LeftButton);
+        QTest::mouseClick(s().lblGoToHome(), Qt::LeftButton);
         QCOMPARE(desktop->opened,
                  (QStringList{"http://softwares.velmora.example/velmorasoftwares",
                               "http://softwares.velmora.example/velmorasoftwares"}));
@@ -157,7 +157,7 @@ private slots:
     {
         QTest::addColumn<Leave>("leave");
         QTest::newRow("Exit button") << Leave(
-            [](frmExitScreen& screen) { QTest::mouseClick(screen.cmdClose, Qt::LeftButton); });
+            [](frmExitScreen& screen) { QTest::mouseClick(screen.cmdClose(), Qt::LeftButton); });
         QTest::newRow("Enter right away")
             << Leave([](frmExitScreen&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
         QTest::newRow("Alt+X") << Leave(
@@ -177,30 +177,36 @@ private slots:
     void placeholders()
     {
         // Entering a box that shows its placeholder empties it ...
-        QTest::mouseClick(s().txtName, Qt::LeftButton);
-        QCOMPARE(s().txtName->text(), QString());
+        QTest::mouseClick(s().Frame2()->txtName(), Qt::LeftButton);
+        QCOMPARE(s().Frame2()->txtName()->text(), QString());
         // ... leaving it empty or blank brings the placeholder back.
-        QTest::keyClicks(s().txtName, "   ");
-        QTest::keyClick(s().txtName, Qt::Key_Tab);
-        QCOMPARE(s().txtName->text(), QStringLiteral("Your Name"));
+        QTest::keyClicks(s().Frame2()->txtName(), "   ");
+        QTest::keyClick(s().Frame2()->txtName(), Qt::Key_Tab);
+        QCOMPARE(s().Frame2()->txtName()->text(), QStringLiteral("Your Name"));
         // Other text is left alone both ways.
-        type(s().txtFriendName, "your name");
-        QTest::mouseClick(s().txtName, Qt::LeftButton);
-        QCOMPARE(s().txtFriendName->text(), QStringLiteral("your name"));
+        type(s().Frame2()->txtFriendName(), "your name");
+        QTest::mouseClick(s().Frame2()->txtName(), Qt::LeftButton);
+        QCOMPARE(s().Frame2()->txtFriendName()->text(), QStringLiteral("your name"));
         // A placeholder surrounded by spaces still counts as the placeholder.
-        s().txtEmail->setText("  Your Email Address ");
-        QTest::mouseClick(s().txtEmail, Qt::LeftButton);
-        QCOMPARE(s().txtEmail->text(), QString());
+        s().Frame2()->txtEmail()->setText("  Your Email Address ");
+        QTest::mouseClick(s().Frame2()->txtEmail(), Qt::LeftButton);
+        QCOMPARE(s().Frame2()->txtEmail()->text(), QString());
         // The hidden message box keeps its text: it is not its placeholder.
-        s().txtMessage->setFocus(Qt::TabFocusReason);
-        QCOMPARE(s().messageText(), QStringLiteral("Your Message\r\n"));
+        s().Frame2()->txtMessage()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(s().Frame2()->messageText(), QStringLiteral("Your Message\r\n"));
         QVERIFY(desktop->messages.isEmpty());
     }
 
     void tabOrder()
     {
-        const QList<QWidget*> expected = {s().cmdClose, s().Check1,         s().txtName,       s().cmdSubmit,
-                                          s().txtEmail, s().txtFriendEmail, s().txtFriendName, s().txtMessage};
+        const QList<QWidget*> expected = {s().cmdClose(),
+                                          s().Check1(),
+                                          s().Frame2()->txtName(),
+                                          s().Frame2()->cmdSubmit(),
+                                          s().Frame2()->txtEmail(),
+                                          s().Frame2()->txtFriendEmail(),
+                                          s().Frame2()->txtFriendName(),
+                                          s().Frame2()->txtMessage()};
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected[i]);
@@ -216,7 +222,7 @@ private slots:
     void spaceRefusedInAddresses()
     {
         QFETCH(bool, friends);
-        QLineEdit* box = friends ? s().txtFriendEmail : s().txtEmail;
+        QLineEdit* box = friends ? s().Frame2()->txtFriendEmail() : s().Frame2()->txtEmail();
         type(box, "ab");
         QTest::keyClick(box, Qt::Key_Space);
         QTest::keyClicks(box, "c");
@@ -225,8 +231,8 @@ private slots:
         QCOMPARE(desktop->messages.front().icon, MessageIcon::Critical);
         QCOMPARE(QApplication::focusWidget(), box);
         // Spaces in the name boxes are fine.
-        type(s().txtName, "Anna Lee");
-        QCOMPARE(s().txtName->text(), QStringLiteral("Anna Lee"));
+        type(s().Frame2()->txtName(), "Anna Lee");
+        QCOMPARE(s().Frame2()->txtName()->text(), QStringLiteral("Anna Lee"));
         QCOMPARE(desktop->messages.size(), 1);
     }
 
@@ -251,7 +257,7 @@ private slots:
         QFETCH(QStringList, fields);
         QFETCH(QString, message);
         fill(fields[0], fields[1], fields[2], fields[3]);
-        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+        QTest::mouseClick(s().Frame2()->cmdSubmit(), Qt::LeftButton);
         if (message.isEmpty()) {
             QVERIFY(desktop->messages.isEmpty());
             QCOMPARE(desktop->opened.size(), 1);
@@ -262,8 +268,8 @@ private slots:
             QVERIFY(desktop->opened.isEmpty());
         }
         // Nothing is reset either way.
-        QCOMPARE(s().txtName->text(), fields[0]);
-        QCOMPARE(s().txtFriendEmail->text(), fields[3]);
+        QCOMPARE(s().Frame2()->txtName()->text(), fields[0]);
+        QCOMPARE(s().Frame2()->txtFriendEmail()->text(), fields[3]);
         QVERIFY(desktop->ends.isEmpty());
     }
 
@@ -284,12 +290,12 @@ private slots:
         const int name =
             platform::longestAddress() - int(modTellAFriend::requestAddress(shortest).size()) + beyondLongest;
         QApplication::clipboard()->setText(QString(name, u'x'));
-        s().txtName->setFocus();
-        s().txtName->selectAll();
-        QTest::keyClick(s().txtName, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(s().txtName->text().size(), name);
+        s().Frame2()->txtName()->setFocus();
+        s().Frame2()->txtName()->selectAll();
+        QTest::keyClick(s().Frame2()->txtName(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(s().Frame2()->txtName()->text().size(), name);
 
-        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+        QTest::mouseClick(s().Frame2()->cmdSubmit(), Qt::LeftButton);
         if (beyondLongest > 0) {
             QCOMPARE(desktop->messageTexts(), QStringList{modTellAFriend::kRequestTooLong});
             QCOMPARE(desktop->messages.front().icon, MessageIcon::Critical);
@@ -300,7 +306,7 @@ private slots:
             QCOMPARE(desktop->opened.size(), 1);
             QCOMPARE(desktop->opened[0].size(), platform::longestAddress());
         }
-        QCOMPARE(s().txtName->text().size(), name);
+        QCOMPARE(s().Frame2()->txtName()->text().size(), name);
     }
 
     void requestCarriesWhatWasTyped_data()
@@ -315,12 +321,12 @@ private slots:
     void requestCarriesWhatWasTyped()
     {
         QFETCH(QStringList, typed);
-        type(s().txtName, "  " + typed[0]);
-        s().txtEmail->setText(typed[1] + "  "); // pasted: spaces are not checked, only trimmed
-        type(s().txtFriendName, typed[2]);
-        type(s().txtFriendEmail, typed[3]);
-        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
-        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+        type(s().Frame2()->txtName(), "  " + typed[0]);
+        s().Frame2()->txtEmail()->setText(typed[1] + "  "); // pasted: spaces are not checked, only trimmed
+        type(s().Frame2()->txtFriendName(), typed[2]);
+        type(s().Frame2()->txtFriendEmail(), typed[3]);
+        QTest::mouseClick(s().Frame2()->cmdSubmit(), Qt::LeftButton);
+        QTest::mouseClick(s().Frame2()->cmdSubmit(), Qt::LeftButton);
 
         QCOMPARE(desktop->opened.size(), 2);
         QCOMPARE(desktop->opened[0], desktop->opened[1]);
@@ -342,12 +348,12 @@ private slots:
     void typedMessageTravelsWithItsLineBreaks()
     {
         fill("Anna", "a@b.c", "Ben", "b@c.d");
-        s().txtMessage->setFocus(Qt::TabFocusReason);
-        s().txtMessage->selectAll();
-        QTest::keyClicks(s().txtMessage, "Hi Ben,");
-        QTest::keyClick(s().txtMessage, Qt::Key_Return);
-        QTest::keyClicks(s().txtMessage, "try this & that");
-        QTest::mouseClick(s().cmdSubmit, Qt::LeftButton);
+        s().Frame2()->txtMessage()->setFocus(Qt::TabFocusReason);
+        s().Frame2()->txtMessage()->selectAll();
+        QTest::keyClicks(s().Frame2()->txtMessage(), "Hi Ben,");
+        QTest::keyClick(s().Frame2()->txtMessage(), Qt::Key_Return);
+        QTest::keyClicks(s().Frame2()->txtMessage(), "try this & that");
+        QTest::mouseClick(s().Frame2()->cmdSubmit(), Qt::LeftButton);
         QCOMPARE(lastRequest().queryItemValue("taf3", QUrl::FullyDecoded),
                  QStringLiteral("Hi Ben,\r\ntry this & that"));
     }

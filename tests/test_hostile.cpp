@@ -73,7 +73,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
 
         // Pasted, as a person would bring in such a name.
-        for (QLineEdit* box : window.txtName) {
+        for (QLineEdit* box : {window.fraDetails(0)->txtName(), window.fraDetails(1)->txtName()}) {
             QApplication::clipboard()->setText(name);
             box->setFocus();
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -82,7 +82,7 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
-        QTest::mouseClick(window.cmdProceed, Qt::LeftButton);
+        QTest::mouseClick(window.cmdProceed(), Qt::LeftButton);
         window.repaint();
         // A freeze check, not a measure: the sanitizers slow everything down several times.
         QVERIFY2(timer.elapsed() < 500 * AMORIX_TIME_SCALE, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
@@ -92,9 +92,9 @@ private slots:
             return;
         }
         QVERIFY(desktop.messages.isEmpty());
-        QCOMPARE(window.lblResult[0]->text(), shown);
-        QCOMPARE(window.lblResult[5]->text(), shown);
-        QCOMPARE(window.lblResult[2]->text(), QStringLiteral("3"));
+        QCOMPARE(window.fraResult()->lblResult(0)->text(), shown);
+        QCOMPARE(window.fraResult()->lblResult(5)->text(), shown);
+        QCOMPARE(window.fraResult()->lblResult(2)->text(), QStringLiteral("3"));
     }
 
     void brokenSettings_data()

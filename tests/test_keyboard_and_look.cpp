@@ -150,8 +150,8 @@ class TestKeyboardAndLook : public QObject {
             auto* main = new frmMain;
             window = main;
             if (which == Window::Reading) {
-                main->txtName[0]->setText("Anna");
-                main->txtName[1]->setText("Ben");
+                main->fraDetails(0)->txtName()->setText("Anna");
+                main->fraDetails(1)->txtName()->setText("Ben");
                 main->cmdProceed_Click();
             }
         }
@@ -211,11 +211,12 @@ private slots:
             Window window;
             const char* name;
             PickWidget button;
-        } buttons[] = {{Window::Main, "cmdProceed", [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdProceed; }},
-                       {Window::Reading, "cmdBack", [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdBack; }},
-                       {Window::About, "cmdOK", [](QWidget* w) -> QWidget* { return about(w)->cmdOK; }},
-                       {Window::Exit, "cmdClose", [](QWidget* w) -> QWidget* { return exitScreen(w)->cmdClose; }},
-                       {Window::Exit, "cmdSubmit", [](QWidget* w) -> QWidget* { return exitScreen(w)->cmdSubmit; }}};
+        } buttons[] = {
+            {Window::Main, "cmdProceed", [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdProceed(); }},
+            {Window::Reading, "cmdBack", [](QWidget* w) -> QWidget* { return mainWindow(w)->fraResult()->cmdBack(); }},
+            {Window::About, "cmdOK", [](QWidget* w) -> QWidget* { return about(w)->cmdOK(); }},
+            {Window::Exit, "cmdClose", [](QWidget* w) -> QWidget* { return exitScreen(w)->cmdClose(); }},
+            {Window::Exit, "cmdSubmit", [](QWidget* w) -> QWidget* { return exitScreen(w)->Frame2()->cmdSubmit(); }}};
         for (const auto& b : buttons) {
             QTest::addRow("%s Return", b.name) << b.window << b.button << int(Qt::Key_Return) << int(Qt::NoModifier);
             QTest::addRow("%s keypad Enter", b.name)
@@ -245,29 +246,30 @@ private slots:
         QTest::addColumn<PickWidget>("link");
         QTest::addColumn<PickWidget>("before"); // the control Tab leaves for it
         QTest::addColumn<QString>("address");
-        const PickWidget proceed = [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdProceed; };
+        const PickWidget proceed = [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdProceed(); };
         QTest::newRow("top label") << Window::Main
-                                   << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->Label61; })
+                                   << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->Label61(); })
                                    << proceed << modHelp::homePageAddress();
-        QTest::newRow("co-brand banner") << Window::Main
-                                         << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->lblCobrand; })
-                                         << proceed << modHelp::coBrandPageAddress();
+        QTest::newRow("co-brand banner") << Window::Main << PickWidget([](QWidget* w) -> QWidget* {
+            return mainWindow(w)->lblCobrand();
+        }) << proceed << modHelp::coBrandPageAddress();
         QTest::newRow("fully branded banner")
-            << Window::Main << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->lblFullBrand; }) << proceed
-            << modHelp::fullyBrandedPageAddress();
+            << Window::Main << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->lblFullBrand(); })
+            << proceed << modHelp::fullyBrandedPageAddress();
         QTest::newRow("top label over the reading")
-            << Window::Reading << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->Label61; })
-            << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->cmdBack; }) << modHelp::homePageAddress();
-        const PickWidget ok = [](QWidget* w) -> QWidget* { return about(w)->cmdOK; };
+            << Window::Reading << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->Label61(); })
+            << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->fraResult()->cmdBack(); })
+            << modHelp::homePageAddress();
+        const PickWidget ok = [](QWidget* w) -> QWidget* { return about(w)->cmdOK(); };
         QTest::newRow("about box, home page")
-            << Window::About << PickWidget([](QWidget* w) -> QWidget* { return about(w)->lblHomePage; }) << ok
+            << Window::About << PickWidget([](QWidget* w) -> QWidget* { return about(w)->lblHomePage(); }) << ok
             << modHelp::homePageAddress();
         QTest::newRow("about box, details")
-            << Window::About << PickWidget([](QWidget* w) -> QWidget* { return about(w)->lblCoBrand; }) << ok
+            << Window::About << PickWidget([](QWidget* w) -> QWidget* { return about(w)->lblCoBrand(); }) << ok
             << modHelp::fullyBrandedPageAddress();
         QTest::newRow("exit screen, catalogue")
-            << Window::Exit << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->lblGoToHome; })
-            << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->txtMessage; })
+            << Window::Exit << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->lblGoToHome(); })
+            << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->Frame2()->txtMessage(); })
             << modHelp::softwaresPageAddress();
     }
     void linkLabelsByKeyboard()
@@ -316,18 +318,19 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(int, step);
         auto* main = static_cast<frmMain*>(open(Window::Reading));
-        for (QWidget* focus : {static_cast<QWidget*>(main->TS), static_cast<QWidget*>(main->cmdBack),
-                               static_cast<QWidget*>(main->Label61)}) {
-            const int expected = (main->TS->currentIndex() + step + 3) % 3;
+        for (QWidget* focus :
+             {static_cast<QWidget*>(main->fraResult()->TS()), static_cast<QWidget*>(main->fraResult()->cmdBack()),
+              static_cast<QWidget*>(main->Label61())}) {
+            const int expected = (main->fraResult()->TS()->currentIndex() + step + 3) % 3;
             focus->setFocus();
             QTest::keyClick(focus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-            QCOMPARE(main->TS->currentIndex(), expected);
-            QVERIFY(test::inFront(main->fraDisplay[expected]));
+            QCOMPARE(main->fraResult()->TS()->currentIndex(), expected);
+            QVERIFY(test::inFront(main->fraResult()->fraDisplay(expected)));
         }
         // On the entries the keys switch nothing.
         main->cmdBack_Click();
-        QTest::keyClick(main->txtName[0], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(test::inFront(main->fraMain));
+        QTest::keyClick(main->fraDetails(0)->txtName(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(test::inFront(main->fraMain()));
     }
 
     // Windows opened centred stand centred by their whole frame, title bar
@@ -378,16 +381,16 @@ private slots:
         QWidget* shown = open(window);
         QPushButton* target = nullptr;
         if (auto* main = qobject_cast<frmMain*>(shown)) {
-            main->txtName[0]->setText("Anna");
-            main->txtName[1]->setText("Ben");
-            main->cboMonth[0]->setCurrentIndex(1); // February
-            main->cboDate[0]->setCurrentIndex(30); // 31
-            main->txtName[1]->setFocus();
-            target = main->cmdProceed;
+            main->fraDetails(0)->txtName()->setText("Anna");
+            main->fraDetails(1)->txtName()->setText("Ben");
+            main->fraDetails(0)->cboMonth()->setCurrentIndex(1); // February
+            main->fraDetails(0)->cboDate()->setCurrentIndex(30); // 31
+            main->fraDetails(1)->txtName()->setFocus();
+            target = main->cmdProceed();
         } else {
             auto* exit = static_cast<frmExitScreen*>(shown);
-            exit->txtEmail->setFocus();
-            target = exit->cmdSubmit;
+            exit->Frame2()->txtEmail()->setFocus();
+            target = exit->Frame2()->cmdSubmit();
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
         QTRY_COMPARE(desktop->messageTexts(), QStringList{message});
@@ -405,8 +408,8 @@ private slots:
     {
         QFETCH(Window, window);
         QWidget* shown = open(window);
-        QLineEdit* box = window == Window::Main ? static_cast<frmMain*>(shown)->txtName[0]
-                                                : static_cast<frmExitScreen*>(shown)->txtName;
+        QLineEdit* box = window == Window::Main ? static_cast<frmMain*>(shown)->fraDetails(0)->txtName()
+                                                : static_cast<frmExitScreen*>(shown)->Frame2()->txtName();
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
@@ -416,46 +419,46 @@ private slots:
     void focusFollowsTheViewInFront()
     {
         auto* main = static_cast<frmMain*>(open(Window::Main));
-        main->txtName[0]->setText("Anna");
-        test::type(main->txtName[1], "Ben");
-        main->mnuProceed->trigger(); // File, first item: the focus stays in the name box
-        QTRY_VERIFY(test::inFront(main->fraResult));
-        QCOMPARE(QApplication::focusWidget(), main->TS);
+        main->fraDetails(0)->txtName()->setText("Anna");
+        test::type(main->fraDetails(1)->txtName(), "Ben");
+        main->menu().mnuProceed()->trigger(); // File, first item: the focus stays in the name box
+        QTRY_VERIFY(test::inFront(main->fraResult()));
+        QCOMPARE(QApplication::focusWidget(), main->fraResult()->TS());
 
         // Back with the mouse: the focus returns to where it was.
-        QTest::mouseClick(main->cmdBack, Qt::LeftButton);
-        QVERIFY(test::inFront(main->fraMain));
-        QCOMPARE(QApplication::focusWidget(), main->txtName[1]);
+        QTest::mouseClick(main->fraResult()->cmdBack(), Qt::LeftButton);
+        QVERIFY(test::inFront(main->fraMain()));
+        QCOMPARE(QApplication::focusWidget(), main->fraDetails(1)->txtName());
 
         // Pressed with the mouse or its access key, the proceed button had
         // the focus itself.
         QTest::keyClick(main, Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::focusWidget(), main->TS);
+        QTRY_COMPARE(QApplication::focusWidget(), main->fraResult()->TS());
         main->cmdBack_Click();
-        QCOMPARE(QApplication::focusWidget(), main->cmdProceed);
-        QTest::mouseClick(main->cmdProceed, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), main->TS);
+        QCOMPARE(QApplication::focusWidget(), main->cmdProceed());
+        QTest::mouseClick(main->cmdProceed(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), main->fraResult()->TS());
         QTest::keyClick(main, Qt::Key_B, Qt::AltModifier);
-        QTRY_VERIFY(test::inFront(main->fraMain));
-        QCOMPARE(QApplication::focusWidget(), main->cmdProceed);
+        QTRY_VERIFY(test::inFront(main->fraMain()));
+        QCOMPARE(QApplication::focusWidget(), main->cmdProceed());
     }
 
     void backWithoutEarlierFocusGoesToTheUsersName()
     {
         auto* main = static_cast<frmMain*>(open(Window::Main));
-        main->txtName[0]->setText("Anna");
-        main->txtName[1]->setText("Ben");
+        main->fraDetails(0)->txtName()->setText("Anna");
+        main->fraDetails(1)->txtName()->setText("Ben");
         main->setFocus(); // nothing of the input area has the focus
-        main->mnuProceed->trigger();
-        QVERIFY(test::inFront(main->fraResult));
+        main->menu().mnuProceed()->trigger();
+        QVERIFY(test::inFront(main->fraResult()));
         main->cmdBack_Click();
-        QCOMPARE(QApplication::focusWidget(), main->txtName[0]);
+        QCOMPARE(QApplication::focusWidget(), main->fraDetails(0)->txtName());
     }
 
     void tabStripIsReadable()
     {
         auto* main = static_cast<frmMain*>(open(Window::Reading));
-        QTabBar* tabs = main->TS;
+        QTabBar* tabs = main->fraResult()->TS();
         QCOMPARE(tabs->font().pixelSize(), 11); // 8.25 pt at 96 dpi
         QVERIFY(tabs->font().bold());
 
@@ -464,7 +467,7 @@ private slots:
         for (int i = 0; i < tabs->count(); ++i) {
             const QRect tab = tabs->tabRect(i);
             // The whole tab row lies above the display frames.
-            QVERIFY2(tabs->y() + tab.bottom() < main->fraDisplay[0]->y(), qPrintable(QString::number(i)));
+            QVERIFY2(tabs->y() + tab.bottom() < main->fraResult()->fraDisplay(0)->y(), qPrintable(QString::number(i)));
             right = std::max(right, tab.right());
             // Face: the colour left of the caption; caption: the darkest pixel.
             const QColor face = image.pixelColor(tab.left() + 3, tab.center().y());
@@ -496,27 +499,27 @@ private slots:
     void frameCaptionsStandIn_data()
     {
         QTest::addColumn<Window>("window");
-        QTest::addColumn<int>("frame");
-        QTest::newRow("Your Personal Details") << Window::Main << 0;
-        QTest::newRow("Your Partner's Personal Details") << Window::Main << 1;
-        QTest::newRow("Refer A Friend") << Window::Exit << 2;
-        QTest::newRow("Download Velmora Softwares") << Window::Exit << 6;
+        QTest::addColumn<PickWidget>("frame");
+        QTest::addColumn<QColor>("caption");
+        QTest::newRow("Your Personal Details")
+            << Window::Main << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->fraDetails(0); })
+            << colour::brown;
+        QTest::newRow("Your Partner's Personal Details")
+            << Window::Main << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->fraDetails(1); })
+            << colour::brown;
+        QTest::newRow("Refer A Friend") << Window::Exit
+                                        << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->Frame2(); })
+                                        << colour::white;
+        QTest::newRow("Download Velmora Softwares")
+            << Window::Exit << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->Frame6(); })
+            << colour::white;
     }
     void frameCaptionsStandIn()
     {
         QFETCH(Window, window);
-        QFETCH(int, frame);
-        QWidget* shown = open(window);
-        QGroupBox* box = nullptr;
-        QColor caption = colour::white;
-        if (auto* main = qobject_cast<frmMain*>(shown)) {
-            box = main->fraDetails[frame];
-            caption = colour::brown;
-        } else {
-            auto* exit = static_cast<frmExitScreen*>(shown);
-            box = frame == 2 ? exit->Frame2 : exit->Frame6;
-        }
-        const int start = captionStart(box, caption);
+        QFETCH(PickWidget, frame);
+        QFETCH(QColor, caption);
+        const int start = captionStart(static_cast<QGroupBox*>(frame(open(window))), caption);
         QVERIFY2(start >= 4 && start <= 12, qPrintable(QString::number(start)));
     }
 
@@ -533,23 +536,23 @@ private slots:
     {
         QFETCH(QPoint, where);
         auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
-        QCOMPARE(exit->Check1->geometry(), QRect(2, 136, 479, 37)); // 30, 2040, 7185 x 555 twips
+        QCOMPARE(exit->Check1()->geometry(), QRect(2, 136, 479, 37)); // 30, 2040, 7185 x 555 twips
         // Screen readers are told the same rectangle.
-        QCOMPARE(QAccessible::queryAccessibleInterface(exit->Check1)->rect(),
-                 QRect(exit->Check1->mapToGlobal(QPoint()), exit->Check1->size()));
-        QTest::mouseClick(exit->Check1, Qt::LeftButton, {}, where);
+        QCOMPARE(QAccessible::queryAccessibleInterface(exit->Check1())->rect(),
+                 QRect(exit->Check1()->mapToGlobal(QPoint()), exit->Check1()->size()));
+        QTest::mouseClick(exit->Check1(), Qt::LeftButton, {}, where);
         QCOMPARE(desktop->opened.size(), 1);
-        QVERIFY(!exit->Check1->isChecked());
+        QVERIFY(!exit->Check1()->isChecked());
     }
 
     void catalogueTextShowsAParagraphGap()
     {
         auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
-        QCOMPARE(exit->Label3->text(), kCatalogueText); // the text itself is unchanged
+        QCOMPARE(exit->Label3()->text(), kCatalogueText); // the text itself is unchanged
 
         // The longest run of empty pixel rows between the first and the last
         // line of text is a line high, not the leading between two lines.
-        const QImage image = exit->Label3->grab().toImage();
+        const QImage image = exit->Label3()->grab().toImage();
         QList<bool> inked;
         for (int y = 0; y < image.height(); ++y) {
             bool any = false;
@@ -564,7 +567,7 @@ private slots:
             run = inked[y] ? 0 : run + 1;
             longest = std::max(longest, run);
         }
-        QVERIFY2(longest >= exit->Label3->fontMetrics().height(), qPrintable(QString::number(longest)));
+        QVERIFY2(longest >= exit->Label3()->fontMetrics().height(), qPrintable(QString::number(longest)));
     }
 
     void paragraphGapsReplaceLongRunsOfSpaces_data()

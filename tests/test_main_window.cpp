@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace amorix;
@@ -34,9 +35,28 @@ QString significance() { return fromUtf8View(significanceText()); }
 const Person anna{"Anna", "March", "7", "1985"};
 const Person ben{"Ben", "December", "28", "1979"};
 
+// One way of following a link: a menu command, or a click on a link label
+// (which shows itself as one: a pointing hand, underlined).
+using Follow = std::function<void(frmMain&)>;
+Follow command(QAction* (MainMenu::*item)() const)
+{
+    return [item](frmMain& window) { (window.menu().*item)()->trigger(); };
+}
+Follow click(LinkLabel* (frmMain::*link)() const)
+{
+    return [link](frmMain& window) {
+        QLabel* label = (window.*link)();
+        label->raise();
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 5));
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(label->font().underline());
+    };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Person)
+Q_DECLARE_METATYPE(Follow)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -49,7 +69,7 @@ class TestMainWindow : public QObject {
     {
         test::enter(w(), 0, user);
         test::enter(w(), 1, partner);
-        QTest::mouseClick(w().cmdProceed, Qt::LeftButton);
+        QTest::mouseClick(w().cmdProceed(), Qt::LeftButton);
     }
 
 private slots:
@@ -71,55 +91,57 @@ private slots:
     {
         QCOMPARE(w().windowTitle(), QStringLiteral("QX Amorix v1.0"));
         QCOMPARE(w().centralWidget()->size(), QSize(550, 368));
-        QVERIFY(test::inFront(w().fraMain));
+        QVERIFY(test::inFront(w().fraMain()));
         for (int i = 0; i < 2; ++i) {
-            QCOMPARE(w().txtName[i]->text(), QString());
-            QCOMPARE(w().cboMonth[i]->currentText(), QStringLiteral("January"));
-            QCOMPARE(w().cboDate[i]->currentText(), QStringLiteral("1"));
-            QCOMPARE(w().cboYear[i]->currentText(), QStringLiteral("1900"));
+            QCOMPARE(w().fraDetails(i)->txtName()->text(), QString());
+            QCOMPARE(w().fraDetails(i)->cboMonth()->currentText(), QStringLiteral("January"));
+            QCOMPARE(w().fraDetails(i)->cboDate()->currentText(), QStringLiteral("1"));
+            QCOMPARE(w().fraDetails(i)->cboYear()->currentText(), QStringLiteral("1900"));
         }
-        QCOMPARE(w().fraDetails[0]->title(), QStringLiteral("Your Personal Details"));
-        QCOMPARE(w().fraDetails[1]->title(), QStringLiteral("Your Partner's Personal Details"));
-        QCOMPARE(w().cmdProceed->text(), QStringLiteral("&Get My Amorix Reading"));
-        QCOMPARE(w().lblCobrand->text(),
+        QCOMPARE(w().fraDetails(0)->title(), QStringLiteral("Your Personal Details"));
+        QCOMPARE(w().fraDetails(1)->title(), QStringLiteral("Your Partner's Personal Details"));
+        QCOMPARE(w().cmdProceed()->text(), QStringLiteral("&Get My Amorix Reading"));
+        QCOMPARE(w().lblCobrand()->text(),
                  QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
                                 "Put your site's name &  link here. See \"Help\" for details. Click Here for more "
                                 "info on co-branding."));
-        QCOMPARE(w().lblCobrand->geometry(), w().lblFullBrand->geometry());
+        QCOMPARE(w().lblCobrand()->geometry(), w().lblFullBrand()->geometry());
     }
 
     void listsHoldTheirItemsInOrder()
     {
         for (int i = 0; i < 2; ++i) {
-            QCOMPARE(w().cboMonth[i]->count(), 12);
-            QCOMPARE(w().cboMonth[i]->itemText(11), QStringLiteral("December"));
-            QCOMPARE(w().cboDate[i]->count(), 31);
+            QCOMPARE(w().fraDetails(i)->cboMonth()->count(), 12);
+            QCOMPARE(w().fraDetails(i)->cboMonth()->itemText(11), QStringLiteral("December"));
+            QCOMPARE(w().fraDetails(i)->cboDate()->count(), 31);
             for (int d = 0; d < 31; ++d)
-                QCOMPARE(w().cboDate[i]->itemText(d), QString::number(d + 1));
-            QCOMPARE(w().cboYear[i]->count(), 151);
-            QCOMPARE(w().cboYear[i]->itemText(0), QStringLiteral("1900"));
-            QCOMPARE(w().cboYear[i]->itemText(150), QStringLiteral("2050"));
-            QVERIFY(!w().cboMonth[i]->isEditable() && !w().cboDate[i]->isEditable() && !w().cboYear[i]->isEditable());
+                QCOMPARE(w().fraDetails(i)->cboDate()->itemText(d), QString::number(d + 1));
+            QCOMPARE(w().fraDetails(i)->cboYear()->count(), 151);
+            QCOMPARE(w().fraDetails(i)->cboYear()->itemText(0), QStringLiteral("1900"));
+            QCOMPARE(w().fraDetails(i)->cboYear()->itemText(150), QStringLiteral("2050"));
+            QVERIFY(!w().fraDetails(i)->cboMonth()->isEditable() && !w().fraDetails(i)->cboDate()->isEditable()
+                    && !w().fraDetails(i)->cboYear()->isEditable());
         }
     }
 
     void personsAreIndependent()
     {
-        test::choose(w().cboMonth[0], "April");
-        test::choose(w().cboDate[0], "31"); // shown as chosen; refused only on proceed
-        QCOMPARE(w().cboMonth[1]->currentText(), QStringLiteral("January"));
-        QCOMPARE(w().cboDate[1]->currentText(), QStringLiteral("1"));
-        QCOMPARE(w().cboDate[0]->currentText(), QStringLiteral("31"));
+        test::choose(w().fraDetails(0)->cboMonth(), "April");
+        test::choose(w().fraDetails(0)->cboDate(), "31"); // shown as chosen; refused only on proceed
+        QCOMPARE(w().fraDetails(1)->cboMonth()->currentText(), QStringLiteral("January"));
+        QCOMPARE(w().fraDetails(1)->cboDate()->currentText(), QStringLiteral("1"));
+        QCOMPARE(w().fraDetails(0)->cboDate()->currentText(), QStringLiteral("31"));
     }
 
     void tabOrder()
     {
         const QList<QWidget*> expected = {
-            w().txtName[0], w().cboMonth[0], w().cboDate[0], w().cboYear[0], w().txtName[1], w().cboMonth[1],
-            w().cboDate[1], w().cboYear[1], w().cmdProceed, w().Label61,
+            w().fraDetails(0)->txtName(), w().fraDetails(0)->cboMonth(), w().fraDetails(0)->cboDate(),
+            w().fraDetails(0)->cboYear(), w().fraDetails(1)->txtName(), w().fraDetails(1)->cboMonth(),
+            w().fraDetails(1)->cboDate(), w().fraDetails(1)->cboYear(), w().cmdProceed(), w().Label61(),
             // the banner label in front; the one behind is passed over
-            test::inFront(w().lblCobrand) ? w().lblCobrand : w().lblFullBrand, w().txtName[0]};
-        w().txtName[0]->setFocus();
+            test::inFront(w().lblCobrand()) ? w().lblCobrand() : w().lblFullBrand(), w().fraDetails(0)->txtName()};
+        w().fraDetails(0)->txtName()->setFocus();
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected[i]);
@@ -131,22 +153,22 @@ private slots:
         readingFor(anna, ben);
         // In the reading view Tab visits only what is in sight.
         QSet<QWidget*> visited;
-        w().cmdBack->setFocus();
+        w().fraResult()->cmdBack()->setFocus();
         for (int i = 0; i < 30; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited.insert(QApplication::focusWidget());
         }
-        QVERIFY(visited.contains(w().TS) && visited.contains(w().cmdBack));
-        QVERIFY(visited.contains(w().lblResult[0]) && !visited.contains(w().lblResult[5]));
-        QVERIFY(!visited.contains(w().txtName[0]) && !visited.contains(w().cmdProceed));
+        QVERIFY(visited.contains(w().fraResult()->TS()) && visited.contains(w().fraResult()->cmdBack()));
+        QVERIFY(visited.contains(w().fraResult()->lblResult(0)) && !visited.contains(w().fraResult()->lblResult(5)));
+        QVERIFY(!visited.contains(w().fraDetails(0)->txtName()) && !visited.contains(w().cmdProceed()));
 
         // Back on the entries, Tab from the button passes the two link labels
         // in sight and comes round to the user's name.
-        QTest::mouseClick(w().cmdBack, Qt::LeftButton);
-        w().cmdProceed->setFocus();
+        QTest::mouseClick(w().fraResult()->cmdBack(), Qt::LeftButton);
+        w().cmdProceed()->setFocus();
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w().txtName[0]);
+        QCOMPARE(QApplication::focusWidget(), w().fraDetails(0)->txtName());
     }
 
     void annaAndBen()
@@ -156,11 +178,12 @@ private slots:
         QCOMPARE(test::values(w()),
                  (QStringList{"Anna", "March 7, 1985", "6", significance(), personal(6), "Ben", "December 28, 1979",
                               "3", significance(), personal(3), "9", love(9)}));
-        QVERIFY(test::inFront(w().fraResult));
-        QVERIFY(test::inFront(w().fraDisplay[0]));
-        QVERIFY(w().lblResult[11]->text().contains(QChar(0x2019)));
+        QVERIFY(test::inFront(w().fraResult()));
+        QVERIFY(test::inFront(w().fraResult()->fraDisplay(0)));
+        QVERIFY(w().fraResult()->lblResult(11)->text().contains(QChar(0x2019)));
         // Nothing is hidden: views switch by what is in front.
-        QVERIFY(w().fraMain->isVisible() && w().fraDisplay[1]->isVisible() && w().fraDisplay[2]->isVisible());
+        QVERIFY(w().fraMain()->isVisible() && w().fraResult()->fraDisplay(1)->isVisible()
+                && w().fraResult()->fraDisplay(2)->isVisible());
     }
 
     // What only the window shows of a failed check: the message box, where
@@ -201,17 +224,17 @@ private slots:
 
         // A previous reading that a failure must leave alone.
         readingFor(anna, ben);
-        QTest::mouseClick(w().cmdBack, Qt::LeftButton);
+        QTest::mouseClick(w().fraResult()->cmdBack(), Qt::LeftButton);
         const QStringList before = test::values(w());
 
         test::enter(w(), 0, user);
         test::enter(w(), 1, partner);
-        w().cmdProceed->setFocus();
-        QTest::keyClick(w().cmdProceed, Qt::Key_Space);
+        w().cmdProceed()->setFocus();
+        QTest::keyClick(w().cmdProceed(), Qt::Key_Space);
 
         if (message.isEmpty()) {
             QVERIFY(desktop->messages.isEmpty());
-            QVERIFY(test::inFront(w().fraResult));
+            QVERIFY(test::inFront(w().fraResult()));
             return;
         }
         QCOMPARE(desktop->messageTexts(), QStringList{message});
@@ -219,64 +242,65 @@ private slots:
         QCOMPARE(desktop->messages.front().icon, stop ? MessageIcon::Critical : MessageIcon::Information);
         QCOMPARE(desktop->messages.front().buttons, MessageButtons::Ok);
         QCOMPARE(QApplication::focusWidget(),
-                 focusOn < 0 ? static_cast<QWidget*>(w().cmdProceed) : static_cast<QWidget*>(w().txtName[focusOn]));
+                 focusOn < 0 ? static_cast<QWidget*>(w().cmdProceed())
+                             : static_cast<QWidget*>(w().fraDetails(focusOn)->txtName()));
         QCOMPARE(test::values(w()), before);
-        QVERIFY(test::inFront(w().fraMain));
-        QCOMPARE(w().txtName[0]->text(), user.name);
-        QCOMPARE(w().cboDate[0]->currentText(), user.day);
+        QVERIFY(test::inFront(w().fraMain()));
+        QCOMPARE(w().fraDetails(0)->txtName()->text(), user.name);
+        QCOMPARE(w().fraDetails(0)->cboDate()->currentText(), user.day);
     }
 
     void failedValidationKeepsTheReadingInFront()
     {
         readingFor(anna, ben);
         const QStringList reading = test::values(w());
-        w().txtName[0]->setText(QString()); // cleared behind the reading; the menu proceeds anyway
-        w().mnuProceed->trigger();
+        w().fraDetails(0)->txtName()->setText(QString()); // cleared behind the reading; the menu proceeds anyway
+        w().menu().mnuProceed()->trigger();
         QCOMPARE(desktop->messageTexts(), QStringList{"Please Enter Your Name"});
-        QVERIFY(test::inFront(w().fraResult));
+        QVERIFY(test::inFront(w().fraResult()));
         QCOMPARE(test::values(w()), reading);
     }
 
     void tabsAndBack()
     {
         readingFor(anna, ben);
-        test::clickTab(w().TS, 1);
-        QVERIFY(test::inFront(w().fraDisplay[1]));
-        test::clickTab(w().TS, 2);
-        QVERIFY(test::inFront(w().fraDisplay[2]));
-        test::clickTab(w().TS, 0);
-        QVERIFY(test::inFront(w().fraDisplay[0]));
+        test::clickTab(w().fraResult()->TS(), 1);
+        QVERIFY(test::inFront(w().fraResult()->fraDisplay(1)));
+        test::clickTab(w().fraResult()->TS(), 2);
+        QVERIFY(test::inFront(w().fraResult()->fraDisplay(2)));
+        test::clickTab(w().fraResult()->TS(), 0);
+        QVERIFY(test::inFront(w().fraResult()->fraDisplay(0)));
 
         // A new reading shows frame 0 though tab 3 stays selected; clicking
         // that tab again shows its frame.
-        test::clickTab(w().TS, 2);
-        QTest::mouseClick(w().cmdBack, Qt::LeftButton);
-        QVERIFY(test::inFront(w().fraMain));
-        QCOMPARE(w().txtName[0]->text(), QStringLiteral("Anna"));
-        QCOMPARE(w().cboYear[1]->currentText(), QStringLiteral("1979"));
+        test::clickTab(w().fraResult()->TS(), 2);
+        QTest::mouseClick(w().fraResult()->cmdBack(), Qt::LeftButton);
+        QVERIFY(test::inFront(w().fraMain()));
+        QCOMPARE(w().fraDetails(0)->txtName()->text(), QStringLiteral("Anna"));
+        QCOMPARE(w().fraDetails(1)->cboYear()->currentText(), QStringLiteral("1979"));
         const QStringList first = test::values(w());
-        QTest::mouseClick(w().cmdProceed, Qt::LeftButton);
+        QTest::mouseClick(w().cmdProceed(), Qt::LeftButton);
         QCOMPARE(test::values(w()), first);
-        QVERIFY(test::inFront(w().fraDisplay[0]));
-        QCOMPARE(w().TS->currentIndex(), 2);
-        test::clickTab(w().TS, 2);
-        QVERIFY(test::inFront(w().fraDisplay[2]));
+        QVERIFY(test::inFront(w().fraResult()->fraDisplay(0)));
+        QCOMPARE(w().fraResult()->TS()->currentIndex(), 2);
+        test::clickTab(w().fraResult()->TS(), 2);
+        QVERIFY(test::inFront(w().fraResult()->fraDisplay(2)));
 
         // The tab strip answers the keyboard too.
-        w().TS->setFocus();
-        QTest::keyClick(w().TS, Qt::Key_Left);
-        QVERIFY(test::inFront(w().fraDisplay[1]));
+        w().fraResult()->TS()->setFocus();
+        QTest::keyClick(w().fraResult()->TS(), Qt::Key_Left);
+        QVERIFY(test::inFront(w().fraResult()->fraDisplay(1)));
     }
 
     void accessKeys()
     {
-        test::type(w().txtName[0], "Anna");
-        test::type(w().txtName[1], "Ben");
+        test::type(w().fraDetails(0)->txtName(), "Anna");
+        test::type(w().fraDetails(1)->txtName(), "Ben");
         // An access key clicks its button after a short press animation.
         QTest::keyClick(&w(), Qt::Key_G, Qt::AltModifier);
-        QTRY_VERIFY(test::inFront(w().fraResult));
+        QTRY_VERIFY(test::inFront(w().fraResult()));
         QTest::keyClick(&w(), Qt::Key_B, Qt::AltModifier);
-        QTRY_VERIFY(test::inFront(w().fraMain));
+        QTRY_VERIFY(test::inFront(w().fraMain()));
     }
 
     void menuBar()
@@ -286,8 +310,8 @@ private slots:
             if (action->isVisible())
                 shown.append(action->text());
         QCOMPARE(shown, (QStringList{"&File", "&Help", "&Donate"}));
-        QVERIFY(!w().mnuMakeMoney->isVisible() && !w().mnuMakeMoney->isEnabled());
-        QVERIFY(w().mnuDonate->menu() == nullptr);
+        QVERIFY(!w().menu().mnuMakeMoney()->isVisible() && !w().menu().mnuMakeMoney()->isEnabled());
+        QVERIFY(w().menu().mnuDonate()->menu() == nullptr);
 
         const auto captions = [](QMenu* menu) {
             QStringList texts;
@@ -295,55 +319,39 @@ private slots:
                 texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
             return texts;
         };
-        QCOMPARE(captions(w().mnuFile), (QStringList{"&Get My Amorix Reading", "-", "E&xit"}));
-        QCOMPARE(captions(w().mnuHelp),
+        QCOMPARE(captions(w().menu().mnuFile()), (QStringList{"&Get My Amorix Reading", "-", "E&xit"}));
+        QCOMPARE(captions(w().menu().mnuHelp()),
                  (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                               "&About Software"}));
     }
 
     void linksOpenTheirPages_data()
     {
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<Follow>("follow");
         QTest::addColumn<QString>("address");
-        QTest::newRow("Online Help") << "mnuOnline"
+        QTest::newRow("Online Help") << command(&MainMenu::mnuOnline)
                                      << "http://amorix.velmora.example/amorix-help.html";
-        QTest::newRow("Visit Us Online") << "mnuVisit"
-                                         << "http://www.velmora.example";
-        QTest::newRow("Check for Software Update") << "mnuUpdate"
-                                                   << "http://amorix.velmora.example/download-amorix.html";
-        QTest::newRow("Donate") << "mnuDonate"
-                                << "http://help.velmora.example/donate.html";
-        QTest::newRow("Label61, same as Visit Us Online") << "Label61"
-                                                          << "http://www.velmora.example";
-        QTest::newRow("co-brand banner") << "lblCobrand"
-                                         << "http://help.velmora.example/co-brand.html";
-        QTest::newRow("full-brand banner") << "lblFullBrand"
-                                           << "http://help.velmora.example/fully-branded.html";
+        QTest::newRow("Visit Us Online") << command(&MainMenu::mnuVisit) << "http://www.velmora.example";
+        QTest::newRow("Check for Software Update")
+            << command(&MainMenu::mnuUpdate) << "http://amorix.velmora.example/download-amorix.html";
+        QTest::newRow("Donate") << command(&MainMenu::mnuDonate) << "http://help.velmora.example/donate.html";
+        QTest::newRow("Label61, same as Visit Us Online") << click(&frmMain::Label61) << "http://www.velmora.example";
+        QTest::newRow("co-brand banner") << click(&frmMain::lblCobrand) << "http://help.velmora.example/co-brand.html";
+        QTest::newRow("full-brand banner")
+            << click(&frmMain::lblFullBrand) << "http://help.velmora.example/fully-branded.html";
     }
     void linksOpenTheirPages()
     {
-        QFETCH(QString, control);
+        QFETCH(Follow, follow);
         QFETCH(QString, address);
-        test::type(w().txtName[0], "Anna");
-        if (control.startsWith(u'm')) {
-            QAction* actions[] = {w().mnuOnline, w().mnuVisit, w().mnuUpdate, w().mnuDonate};
-            const QString names[] = {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"};
-            for (int i = 0; i < 4; ++i)
-                if (names[i] == control)
-                    actions[i]->trigger();
-        } else {
-            QLabel* label = control == "Label61" ? static_cast<QLabel*>(w().Label61)
-                : control == "lblCobrand"        ? static_cast<QLabel*>(w().lblCobrand)
-                                                 : static_cast<QLabel*>(w().lblFullBrand);
-            label->raise();
-            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 5));
-            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-            QVERIFY(label->font().underline());
-        }
+        test::type(w().fraDetails(0)->txtName(), "Anna");
+        follow(w());
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(desktop->opened, QStringList{address});
         QVERIFY(desktop->messages.isEmpty());
-        QVERIFY(test::inFront(w().fraMain));
-        QCOMPARE(w().txtName[0]->text(), QStringLiteral("Anna"));
+        QVERIFY(test::inFront(w().fraMain()));
+        QCOMPARE(w().fraDetails(0)->txtName()->text(), QStringLiteral("Anna"));
     }
 
     void accessibleNamesAndRoles()
@@ -351,25 +359,25 @@ private slots:
         const auto name = [](QWidget* widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         };
-        QCOMPARE(name(w().txtName[0]), QStringLiteral("Your name"));
+        QCOMPARE(name(w().fraDetails(0)->txtName()), QStringLiteral("Your name"));
         const auto description = [](QWidget* widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
         };
-        QCOMPARE(description(w().cboDate[1]), QStringLiteral("Your partner's birth day"));
-        QCOMPARE(description(w().cboYear[0]), QStringLiteral("Your birth year"));
-        for (QLabel* link : {static_cast<QLabel*>(w().Label61), static_cast<QLabel*>(w().lblCobrand)}) {
+        QCOMPARE(description(w().fraDetails(1)->cboDate()), QStringLiteral("Your partner's birth day"));
+        QCOMPARE(description(w().fraDetails(0)->cboYear()), QStringLiteral("Your birth year"));
+        for (QLabel* link : {static_cast<QLabel*>(w().Label61()), static_cast<QLabel*>(w().lblCobrand())}) {
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(link);
             QCOMPARE(face->role(), QAccessible::Link);
             QCOMPARE(face->text(QAccessible::Name), link->text());
         }
         // Pressing the link through accessibility opens its page.
-        QAccessible::queryAccessibleInterface(w().Label61)
+        QAccessible::queryAccessibleInterface(w().Label61())
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(desktop->opened, QStringList{"http://www.velmora.example"});
 
         readingFor(anna, ben);
-        QAccessibleInterface* value = QAccessible::queryAccessibleInterface(w().lblResult[6]);
+        QAccessibleInterface* value = QAccessible::queryAccessibleInterface(w().fraResult()->lblResult(6));
         QCOMPARE(value->text(QAccessible::Name), QStringLiteral("December 28, 1979"));
         QCOMPARE(value->text(QAccessible::Description), QStringLiteral("Partner's date of birth"));
     }
@@ -383,7 +391,7 @@ private slots:
             modal = seen && seen->isModal() && qobject_cast<frmAbout*>(seen);
             QTest::keyClick(seen, Qt::Key_Escape);
         });
-        w().mnuAbout->trigger(); // returns once the box is closed
+        w().menu().mnuAbout()->trigger(); // returns once the box is closed
         QVERIFY(modal);
         QVERIFY(!seen || !seen->isVisible());
         QVERIFY(window);
@@ -399,7 +407,7 @@ private slots:
     {
         QFETCH(bool, byMenu);
         if (byMenu)
-            w().mnuExit->trigger();
+            w().menu().mnuExit()->trigger();
         else
             w().close();
         QVERIFY(!w().isVisible());
@@ -417,7 +425,7 @@ private slots:
     {
         // The window is closed from within the message box of the proceed action.
         desktop->onMessage = [&](const Message&) { w().close(); };
-        QTest::mouseClick(w().cmdProceed, Qt::LeftButton);
+        QTest::mouseClick(w().cmdProceed(), Qt::LeftButton);
         QCOMPARE(desktop->messageTexts(), QStringList{"Please Enter Your Name"});
         QVERIFY(!forms::find<frmExitScreen>());
         QTRY_VERIFY(window.isNull());

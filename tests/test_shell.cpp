@@ -358,7 +358,7 @@ private slots:
         QVERIFY(!mainWindowDuringQuestion);
         frmMain* window = forms::find<frmMain>();
         QVERIFY(window && window->isVisible());
-        QVERIFY(test::inFront(window->lblFullBrand));
+        QVERIFY(test::inFront(window->lblFullBrand()));
         QVERIFY(desktop.ends.isEmpty());
         QVERIFY(!applicationEnded());
     }
@@ -410,11 +410,11 @@ private slots:
         test::StandIns desktop;
         auto* window = new frmMain;
         // Start from the other label in front, so the draw must move it.
-        (fullBrandInFront ? window->lblCobrand : window->lblFullBrand)->raise();
+        (fullBrandInFront ? window->lblCobrand() : window->lblFullBrand())->raise();
         desktop.draws = {draw};
-        QCOMPARE(CoBrand_Randomize(window->lblFullBrand, window->lblCobrand), number);
-        QCOMPARE(test::inFront(window->lblFullBrand), fullBrandInFront);
-        QCOMPARE(test::inFront(window->lblCobrand), !fullBrandInFront);
+        QCOMPARE(CoBrand_Randomize(window->lblFullBrand(), window->lblCobrand()), number);
+        QCOMPARE(test::inFront(window->lblFullBrand()), fullBrandInFront);
+        QCOMPARE(test::inFront(window->lblCobrand()), !fullBrandInFront);
     }
 
     void nestedExitEndsOnce()
@@ -478,12 +478,12 @@ private slots:
         frmAbout about;
         QCOMPARE(about.windowTitle(), QStringLiteral("QX Amorix v1.0"));
         QCOMPARE(about.size(), QSize(471, 203));
-        QCOMPARE(about.Label1->text(),
+        QCOMPARE(about.Label1()->text(),
                  QStringLiteral("QX Amorix gives you a better view about the nature of your relationship with your  "
                                 "partner based on birth number calculations."));
-        QCOMPARE(about.lblHomePage->text(), QStringLiteral("Click here to visit http://www.velmora.example"));
-        QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details"));
-        QVERIFY(about.cmdOK->isDefault());
+        QCOMPARE(about.lblHomePage()->text(), QStringLiteral("Click here to visit http://www.velmora.example"));
+        QCOMPARE(about.lblCoBrand()->text(), QStringLiteral("Click here for more details"));
+        QVERIFY(about.cmdOK()->isDefault());
     }
 
     void aboutBoxLinksLeaveItOpen()
@@ -492,8 +492,8 @@ private slots:
         frmAbout about;
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about));
-        QTest::mouseClick(about.lblHomePage, Qt::LeftButton);
-        QTest::mouseClick(about.lblCoBrand, Qt::LeftButton);
+        QTest::mouseClick(about.lblHomePage(), Qt::LeftButton);
+        QTest::mouseClick(about.lblCoBrand(), Qt::LeftButton);
         QCOMPARE(desktop.opened,
                  (QStringList{"http://www.velmora.example", "http://help.velmora.example/fully-branded.html"}));
         QVERIFY(about.isVisible());
@@ -502,7 +502,7 @@ private slots:
     void aboutBoxCloses_data()
     {
         QTest::addColumn<CloseAbout>("closeIt");
-        QTest::newRow("OK") << CloseAbout([](frmAbout* about) { QTest::mouseClick(about->cmdOK, Qt::LeftButton); });
+        QTest::newRow("OK") << CloseAbout([](frmAbout* about) { QTest::mouseClick(about->cmdOK(), Qt::LeftButton); });
         QTest::newRow("Enter") << CloseAbout([](frmAbout* about) { QTest::keyClick(about, Qt::Key_Return); });
         QTest::newRow("Esc") << CloseAbout([](frmAbout* about) { QTest::keyClick(about, Qt::Key_Escape); });
         QTest::newRow("close box") << CloseAbout([](frmAbout* about) { about->close(); });

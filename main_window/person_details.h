@@ -1,0 +1,40 @@
+// One person's details in the input area: the name box and the three lists
+// of the birth date, in a captioned frame. The main window holds two, the
+// user's and the partner's.
+#pragma once
+
+#include "rules/reading_model.h"
+
+#include <QGroupBox>
+
+class QComboBox;
+class QLineEdit;
+
+namespace amorix {
+
+class PersonDetails : public QGroupBox {
+    Q_OBJECT
+public:
+    // whose: how the controls are announced, "Your" or "Your partner's".
+    PersonDetails(const QString& caption, const QString& whose, QWidget* parent);
+
+    // Fills the lists and selects January 1, 1900 with the name empty, as
+    // the window loads.
+    void load();
+
+    // The entries as the controls hold them.
+    reading::Entries entries() const;
+
+    QLineEdit* txtName() const { return txtName_; }
+    QComboBox* cboMonth() const { return cboMonth_; }
+    QComboBox* cboDate() const { return cboDate_; }
+    QComboBox* cboYear() const { return cboYear_; }
+
+private:
+    QLineEdit* txtName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+};
+
+} // namespace amorix

@@ -1,0 +1,50 @@
+// The reading view: a tab strip over three display frames (the user's
+// reading, the partner's, the couple's love number), the twelve value labels
+// and the Back button. It stands on the same place as the input area.
+#pragma once
+
+#include "rules/reading_model.h"
+
+#include <QFrame>
+
+#include <array>
+
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QTabBar;
+
+namespace amorix {
+
+class ReadingView : public QFrame {
+    Q_OBJECT
+public:
+    explicit ReadingView(QWidget* parent);
+
+    using QFrame::show;
+    // Puts the values in their labels (a missing one keeps what its label
+    // showed) and brings the user's frame to the front; the tab stays.
+    void show(const reading::Reading& values);
+
+    // Brings the frame of the selected tab to the front.
+    void TS_Click();
+    // Switches tabs for the keys that do so in any tabbed window; false for
+    // any other key.
+    bool switchTab(const QKeyEvent* event);
+
+    QTabBar* TS() const { return TS_; }
+    QFrame* fraDisplay(int tab) const { return fraDisplay_.at(tab); }
+    QLabel* lblResult(int value) const { return lblResult_.at(value); }
+    QPushButton* cmdBack() const { return cmdBack_; }
+
+private:
+    void buildTabStrip();
+    void buildValues();
+
+    QTabBar* TS_ = nullptr;
+    std::array<QFrame*, 3> fraDisplay_{};
+    std::array<QLabel*, reading::kValueCount> lblResult_{};
+    QPushButton* cmdBack_ = nullptr;
+};
+
+} // namespace amorix

@@ -1,0 +1,68 @@
+#include "view_parts.h"
+
+#include "shell/captions.h"
+#include "shell/colours.h"
+#include "shell/fonts.h"
+#include "shell/link_label.h"
+#include "shell/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace amorix {
+
+void placeView(QFrame* frame, const QRect& place, const QColor& background)
+{
+    frame->setGeometry(place);
+    frame->setFrameShape(QFrame::NoFrame);
+    setColours(frame, colour::white, background);
+}
+
+QFrame* viewFrame(QWidget* parent, const QRect& place, const QColor& background)
+{
+    auto* frame = new QFrame(parent);
+    placeView(frame, place, background);
+    return frame;
+}
+
+QLabel* captionLabel(QWidget* parent, const QString& caption, const QRect& place, const QColor& text)
+{
+    auto* label = new QLabel(labelText(caption), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(verdana(8.25, true));
+    setTextColour(label, text);
+    label->setGeometry(place);
+    return label;
+}
+
+QLabel* autoSizeLabel(QWidget* parent, const QString& caption, int leftTwips, int topTwips, const QColor& text)
+{
+    QLabel* label = captionLabel(parent, caption, QRect(), text);
+    label->move(pixels(leftTwips), pixels(topTwips));
+    label->adjustSize();
+    return label;
+}
+
+QLabel* wrappedLabel(QWidget* parent, const QString& caption, const QRect& place, const QColor& text)
+{
+    QLabel* label = captionLabel(parent, caption, place, text);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+LinkLabel* bannerLink(QWidget* parent, const QString& caption, const QRect& place, bool opaque)
+{
+    auto* link = new LinkLabel(caption, parent);
+    link->setFont(verdana(8.25, true, true));
+    link->setGeometry(place);
+    link->setWordWrap(true);
+    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    if (opaque)
+        setColours(link, colour::linkBlue, colour::black);
+    else
+        setTextColour(link, colour::linkBlue);
+    return link;
+}
+
+} // namespace amorix
