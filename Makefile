@@ -25,10 +25,11 @@ CMAKE_OPTIONS ?=
 
 all: build
 
-# The house style (.clang-format) applied to every C++ file, or checked.
+# The house style (.clang-format) applied to every C++ file, new ones not yet
+# added included, or checked.
 format:
 	@$(INSTALL) clang-format git
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 format-check:
 	@$(INSTALL) clang-format git
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -61,10 +61,9 @@ PersonDetails::PersonDetails(const QString& caption, const QString& whose, QWidg
 void PersonDetails::load()
 {
     static const QStringList months = {
-        QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December"),
+        QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),    QStringLiteral("April"),
+        QStringLiteral("May"),       QStringLiteral("June"),     QStringLiteral("July"),     QStringLiteral("August"),
+        QStringLiteral("September"), QStringLiteral("October"),  QStringLiteral("November"), QStringLiteral("December"),
     };
     static const QStringList days = numbers(1, 31);
     static const QStringList years = numbers(kFirstYear, kLastYear);
