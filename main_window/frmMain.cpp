@@ -2,7 +2,6 @@
 // Positions are in twips, as laid out for the window's fixed size.
 #include "frmMain.h"
 
-#include "brand_banner.h"
 #include "view_parts.h"
 
 #include "rules/resume_next.h"
@@ -80,9 +79,6 @@ void frmMain::connectMenu()
         connect(action, &QAction::triggered, this, handler);
 }
 
-LinkLabel* frmMain::lblCobrand() const { return fraFullBrand_->lblCobrand(); }
-LinkLabel* frmMain::lblFullBrand() const { return fraFullBrand_->lblFullBrand(); }
-
 void frmMain::Form_Load()
 {
     fraMain_->load();
@@ -154,14 +150,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 bool frmMain::focusNextPrevChild(bool next)
 {
     // Tab moves through what can be seen: the controls of the view in front.
-    for (int step = 0; step < 64; ++step) {
-        if (!QMainWindow::focusNextPrevChild(next))
-            return false;
-        const QWidget* focused = focusWidget();
-        if (!focused || !forms::coveredByAnotherView(focused, this))
-            return true;
-    }
-    return true;
+    return forms::focusNextSeen(this, [&] { return QMainWindow::focusNextPrevChild(next); });
 }
 
 void frmMain::mnuProceed_Click() { cmdProceed_Click(); }

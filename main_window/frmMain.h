@@ -3,6 +3,7 @@
 // are indexed 0 for the user and 1 for the partner.
 #pragma once
 
+#include "brand_banner.h"
 #include "input_area.h"
 #include "main_menu.h"
 #include "reading_view.h"
@@ -17,7 +18,6 @@ class QPushButton;
 
 namespace amorix {
 
-class BrandBanner;
 class LinkLabel;
 
 class frmMain : public QMainWindow {
@@ -58,8 +58,8 @@ public:
     // The reading view, built on the first reading: none before.
     ReadingView* fraResult() const { return fraResult_; }
     // The banner's two labels on one spot.
-    LinkLabel* lblCobrand() const;
-    LinkLabel* lblFullBrand() const;
+    LinkLabel* lblCobrand() const { return fraFullBrand_->lblCobrand(); }
+    LinkLabel* lblFullBrand() const { return fraFullBrand_->lblFullBrand(); }
 
     const MainMenu& menu() const { return *menu_; }
 

@@ -13,16 +13,8 @@ QList<QPointer<QWidget>>& collection()
     return windows;
 }
 
-} // namespace
-
-void add(QWidget* window)
-{
-    if (!window || loaded().contains(window))
-        return;
-    collection().append(window);
-    QObject::connect(window, &QObject::destroyed, [window] { remove(window); });
-}
-
+// True when the widget, or a frame it sits in below top, is covered by a
+// later sibling shown over its whole place.
 bool coveredByAnotherView(const QWidget* widget, const QWidget* top)
 {
     for (const QWidget* w = widget; w && w != top; w = w->parentWidget()) {
@@ -37,6 +29,28 @@ bool coveredByAnotherView(const QWidget* widget, const QWidget* top)
         }
     }
     return false;
+}
+
+} // namespace
+
+void add(QWidget* window)
+{
+    if (!window || loaded().contains(window))
+        return;
+    collection().append(window);
+    QObject::connect(window, &QObject::destroyed, [window] { remove(window); });
+}
+
+bool focusNextSeen(QWidget* window, const std::function<bool()>& step)
+{
+    for (int tries = 0; tries < 64; ++tries) {
+        if (!step())
+            return false;
+        const QWidget* focused = window->focusWidget();
+        if (!focused || !coveredByAnotherView(focused, window))
+            return true;
+    }
+    return true;
 }
 
 void remove(QWidget* window)

@@ -7,6 +7,7 @@
 #include <QMargins>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 
 namespace amorix::forms {
@@ -18,10 +19,10 @@ QList<QWidget*> loaded();
 // Tab visits these controls of one window in this order.
 void chainTabOrder(std::initializer_list<QWidget*> order);
 
-// True when the widget, or a frame it sits in below top, is covered by a
-// later sibling that is shown over its whole place: the widget is there,
-// but the user cannot see it.
-bool coveredByAnotherView(const QWidget* widget, const QWidget* top);
+// Tab and Shift+Tab for a window whose views share one place: `step` moves
+// the focus as the window would, and is repeated past the controls of a
+// view that another one covers, so the focus stays on what can be seen.
+bool focusNextSeen(QWidget* window, const std::function<bool()>& step);
 
 // Where a window whose frame has these margins (title bar and borders)
 // stands with its whole frame centred in the screen's free area.
