@@ -2,7 +2,6 @@
 #include "frmExitScreen.h"
 
 #include "paragraph_label.h"
-#include "refer_a_friend_form.h"
 
 #include "shell/app_icon.h"
 #include "shell/application.h"
