@@ -3,13 +3,15 @@
 #   make test   installs what is missing, builds, runs every test
 
 BUILD_DIR ?= build
+# The program's version, as the project's CMakeLists.txt gives it.
+VERSION := $(shell sed -n 's/^project(QXAmorix VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 JOBS ?= $(shell nproc)
 
 # The Debian packages each target needs, by purpose; tools/install_packages.sh
 # installs the missing ones.
 BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-dejavu-core
 RUN_PACKAGES := $(BUILD_PACKAGES) xdg-utils
-TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xdotool x11-utils dbus at-spi2-core python3-pyatspi valgrind qt6ct \
+TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xdotool x11-utils openbox dbus at-spi2-core python3-pyatspi valgrind qt6ct \
                  dpkg-dev desktop-file-utils appstream lintian
 BENCH_PACKAGES := $(BUILD_PACKAGES) xvfb valgrind
 ICON_PACKAGES := $(BUILD_PACKAGES) imagemagick
@@ -20,7 +22,7 @@ INSTALL := bash tools/install_packages.sh
 # Extra CMake options for every build, as CI passes -DAMORIX_WERROR=ON.
 CMAKE_OPTIONS ?=
 
-.PHONY: help format format-check all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
+.PHONY: help format format-check tidy all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
         windows-deps windows-qt windows test-windows screenshots-windows
 
 all: build
@@ -33,6 +35,13 @@ format:
 format-check:
 	@$(INSTALL) clang-format git
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# clang-tidy's checks (.clang-tidy) over every source file the build
+# compiles (the files the build generates aside); any finding fails.
+tidy: build
+	@$(INSTALL) clang-tidy
+	python3 -c 'import json, sys; print("\n".join(sorted({e["file"] for e in json.load(open(sys.argv[1])) if "/$(BUILD_DIR)/" not in e["file"]})))' \
+	  $(BUILD_DIR)/compile_commands.json | xargs -P $(JOBS) -n 6 clang-tidy -p $(BUILD_DIR) --quiet --warnings-as-errors='*'
 
 help:
 	@echo "make run                 install what is missing, build, open the program"
@@ -48,6 +57,7 @@ help:
 	@echo "make screenshots-windows the installer's pages under Wine"
 	@echo "make format              apply the house style (.clang-format)"
 	@echo "make format-check        fail where the house style is not kept"
+	@echo "make tidy                clang-tidy's checks over every source file"
 	@echo "make clean               remove the build folders"
 
 deps:
@@ -86,13 +96,13 @@ screenshots:
 	DESKTOP_THEME=dark bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/dark
 
-# Draws the icon anew into shell/icons (the program loads those files) and
+# Draws the icon anew into look/icons (the program loads those files) and
 # the Windows icon file beside the Windows build.
 icons:
 	@$(INSTALL) $(ICON_PACKAGES)
 	$(MAKE) build
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/packaging/make_icons shell/icons
-	convert $(foreach s,16 24 32 48 64 256,shell/icons/amorix-$(s).png) packaging/windows/amorix.ico
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/packaging/make_icons look/icons
+	convert $(foreach s,16 24 32 48 64 256,look/icons/amorix-$(s).png) packaging/windows/amorix.ico
 
 # The Debian package, in $(BUILD_DIR).
 package: build
@@ -157,12 +167,12 @@ windows-qt: windows-deps
 	bash packaging/windows/build_qt.sh $(QT_WINDOWS_CACHE) $(QT_WINDOWS_VERSION) $(MINGW_TOOLCHAIN) $(QT_WINDOWS_OPTIONS)
 
 # The program for Windows: $(WINDOWS_DIR)/amorix.exe (one file, no DLLs)
-# and $(WINDOWS_DIR)/amorix-1.0-setup.exe, with the test programs.
+# and $(WINDOWS_DIR)/amorix-$(VERSION)-setup.exe, with the test programs.
 windows: windows-qt
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) \
 	  -DCMAKE_PREFIX_PATH=$(QT_WINDOWS_CACHE) -DQT_HOST_PATH=/usr $(CMAKE_OPTIONS)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	@ls -l $(WINDOWS_DIR)/amorix.exe $(WINDOWS_DIR)/amorix-1.0-setup.exe
+	@ls -l $(WINDOWS_DIR)/amorix.exe $(WINDOWS_DIR)/amorix-$(VERSION)-setup.exe
 
 # The Windows test programs under Wine, then the real program under Wine in
 # Xvfb: the walk-through, a second copy, the setting, the way out, a link,
@@ -173,7 +183,7 @@ test-windows: windows
 # The installer's pages under Wine, for the README.
 screenshots-windows: windows
 	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/windows/installer_pages.sh \
-	  $(WINDOWS_DIR)/amorix-1.0-setup.exe docs/screenshots/windows
+	  $(WINDOWS_DIR)/amorix-$(VERSION)-setup.exe docs/screenshots/windows
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize $(BUILD_DIR)-fuzz $(WINDOWS_DIR)

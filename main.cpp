@@ -1,6 +1,6 @@
 // amorix: a love numerology reading for two birth dates.
 #include "program/composition.h"
-#include "shell/desktop_required.h"
+#include "system/desktop_required.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // The program's real start-up, ended by ExitApplication at the main
 // window's first paint.
 #include "first_paint.h"
+#include "program/application.h"
 #include "program/composition.h"
-#include "shell/application.h"
 
 #include <QApplication>
 

@@ -3,18 +3,19 @@
 
 #include "paragraph_label.h"
 
-#include "shell/app_icon.h"
-#include "shell/application.h"
-#include "shell/classic_style.h"
-#include "shell/colours.h"
-#include "shell/command_button.h"
-#include "shell/fonts.h"
-#include "shell/forms.h"
-#include "shell/link_label.h"
-#include "shell/modHelp.h"
-#include "shell/seams.h"
-#include "shell/titles.h"
-#include "shell/twips.h"
+#include "look/app_icon.h"
+#include "look/classic_style.h"
+#include "look/colours.h"
+#include "look/command_button.h"
+#include "look/fonts.h"
+#include "look/link_label.h"
+#include "look/twips.h"
+#include "look/window_placement.h"
+#include "rules/titles.h"
+#include "system/forms.h"
+#include "system/modHelp.h"
+#include "system/run.h"
+#include "system/seams.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -121,10 +122,10 @@ frmExitScreen::frmExitScreen(QWidget* parent)
                     [this] { return lblGoToHome_->fontMetrics().horizontalAdvance(lblGoToHome_->text()); });
     connect(lblGoToHome_, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
 
-    forms::chainTabOrder({cmdClose_, Check1_, Frame2_->txtName(), Frame2_->cmdSubmit(), Frame2_->txtEmail(),
-                          Frame2_->txtFriendEmail(), Frame2_->txtFriendName(), Frame2_->txtMessage(), lblGoToHome_});
+    chainTabOrder({cmdClose_, Check1_, Frame2_->txtName(), Frame2_->cmdSubmit(), Frame2_->txtEmail(),
+                   Frame2_->txtFriendEmail(), Frame2_->txtFriendName(), Frame2_->txtMessage(), lblGoToHome_});
 
-    forms::centreOnScreen(this);
+    centreOnScreen(this);
 
     forms::add(this);
     Form_Load();
@@ -140,7 +141,7 @@ void frmExitScreen::Form_Load()
 void frmExitScreen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    forms::centreOnScreen(this);
+    centreOnScreen(this);
     // The screen opens as the active window, ready for Enter on "E&xit".
     activateWindow();
     raise();

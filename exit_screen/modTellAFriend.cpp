@@ -1,7 +1,7 @@
 #include "modTellAFriend.h"
 
-#include "shell/modHelp.h"
-#include "shell/seams.h"
+#include "system/modHelp.h"
+#include "system/seams.h"
 
 namespace amorix::modTellAFriend {
 

@@ -2,12 +2,12 @@
 #include "refer_a_friend_form.h"
 #include "modTellAFriend.h"
 
+#include "look/classic_style.h"
+#include "look/command_button.h"
+#include "look/fonts.h"
+#include "look/twips.h"
 #include "rules/text_rules.h"
-#include "shell/classic_style.h"
-#include "shell/command_button.h"
-#include "shell/fonts.h"
-#include "shell/seams.h"
-#include "shell/twips.h"
+#include "system/seams.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>

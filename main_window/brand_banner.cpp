@@ -3,9 +3,10 @@
 
 #include "view_parts.h"
 
-#include "shell/colours.h"
-#include "shell/link_label.h"
-#include "shell/twips.h"
+#include "look/colours.h"
+#include "look/link_label.h"
+#include "look/twips.h"
+#include "look/views.h"
 
 namespace amorix {
 
@@ -24,6 +25,8 @@ BrandBanner::BrandBanner(QWidget* parent)
                                               "money online. Get this software fully branded for your website. Click "
                                               "here for more details."),
                                twips(120, 165, 8025, 615), true);
+    // One of the two shows; start-up draws which.
+    bringToFront(lblFullBrand_);
 }
 
 } // namespace amorix

@@ -4,17 +4,19 @@
 
 #include "view_parts.h"
 
+#include "about_box/frmAbout.h"
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/link_label.h"
+#include "look/twips.h"
+#include "look/views.h"
+#include "look/window_placement.h"
 #include "rules/resume_next.h"
-#include "shell/application.h"
-#include "shell/colours.h"
-#include "shell/fonts.h"
-#include "shell/forms.h"
-#include "shell/frmAbout.h"
-#include "shell/link_label.h"
-#include "shell/modHelp.h"
-#include "shell/seams.h"
-#include "shell/titles.h"
-#include "shell/twips.h"
+#include "rules/titles.h"
+#include "system/forms.h"
+#include "system/modHelp.h"
+#include "system/run.h"
+#include "system/seams.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -57,7 +59,7 @@ frmMain::frmMain(QWidget* parent)
     menu_ = std::make_unique<MainMenu>(menuBar());
     connectMenu();
     // After the entries, the link labels: the top line and the banner.
-    forms::chainTabOrder({cmdProceed(), Label61_, lblCobrand(), lblFullBrand()});
+    chainTabOrder({cmdProceed(), Label61_, lblCobrand(), lblFullBrand()});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     forms::add(this);
@@ -82,7 +84,7 @@ void frmMain::connectMenu()
 void frmMain::Form_Load()
 {
     fraMain_->load();
-    fraMain_->raise();
+    bringToFront(fraMain_);
     // The window opens ready for typing the user's name.
     fraDetails(0)->txtName()->setFocus();
 }
@@ -104,12 +106,12 @@ void frmMain::cmdProceed_Click()
     const QScopedValueRollback running(proceedRunning_, true);
     if (!ValidateDetails())
         return;
-    ensureReadingView();
-    fraResult_->show(reading::makeReading(fraMain_->entries()));
-    fraResult_->raise();
     // The focus goes where the user now looks; Back gives it back.
     if (QWidget* focused = focusWidget(); focused && fraMain_->isAncestorOf(focused))
         focusBeforeReading_ = focused;
+    ensureReadingView();
+    fraResult_->show(reading::makeReading(fraMain_->entries()));
+    bringToFront(fraResult_);
     fraResult_->TS()->setFocus();
 }
 
@@ -121,36 +123,21 @@ void frmMain::ensureReadingView()
         return;
     fraResult_ = new ReadingView(centralWidget());
     connect(fraResult_->cmdBack(), &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    fraResult_->show();
-    fraMain_->raise();
 }
 
 void frmMain::cmdBack_Click()
 {
-    fraMain_->raise();
+    bringToFront(fraMain_);
     // Back in the input area, where the user was before the reading.
     (focusBeforeReading_ ? focusBeforeReading_.data() : fraDetails(0)->txtName())->setFocus();
 }
 
-bool frmMain::readingInFront() const
-{
-    // The views share one place; the later of the two children is in front.
-    const QObjectList& views = centralWidget()->children();
-    return fraResult_ && views.indexOf(fraResult_) > views.indexOf(fraMain_);
-}
-
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    if (readingInFront() && fraResult_->switchTab(event))
+    if (inFront(fraResult_) && fraResult_->switchTab(event))
         event->accept();
     else
         QMainWindow::keyPressEvent(event);
-}
-
-bool frmMain::focusNextPrevChild(bool next)
-{
-    // Tab moves through what can be seen: the controls of the view in front.
-    return forms::focusNextSeen(this, [&] { return QMainWindow::focusNextPrevChild(next); });
 }
 
 void frmMain::mnuProceed_Click() { cmdProceed_Click(); }

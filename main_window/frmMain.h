@@ -66,12 +66,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void connectMenu();
     void ensureReadingView();
-    bool readingInFront() const;
     void Form_Load();
     void Form_Unload();
 

@@ -3,11 +3,11 @@
 
 #include "view_parts.h"
 
-#include "shell/colours.h"
-#include "shell/command_button.h"
-#include "shell/fonts.h"
-#include "shell/forms.h"
-#include "shell/twips.h"
+#include "look/colours.h"
+#include "look/command_button.h"
+#include "look/fonts.h"
+#include "look/twips.h"
+#include "look/window_placement.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -36,8 +36,8 @@ InputArea::InputArea(QWidget* parent)
 
     const PersonDetails& you = *fraDetails_[0];
     const PersonDetails& partner = *fraDetails_[1];
-    forms::chainTabOrder({you.txtName(), you.cboMonth(), you.cboDate(), you.cboYear(), partner.txtName(),
-                          partner.cboMonth(), partner.cboDate(), partner.cboYear(), cmdProceed_});
+    chainTabOrder({you.txtName(), you.cboMonth(), you.cboDate(), you.cboYear(), partner.txtName(), partner.cboMonth(),
+                   partner.cboDate(), partner.cboYear(), cmdProceed_});
 }
 
 void InputArea::load()

@@ -1,6 +1,6 @@
 #include "main_menu.h"
 
-#include "shell/fonts.h"
+#include "look/fonts.h"
 
 #include <QMenuBar>
 

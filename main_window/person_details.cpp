@@ -3,9 +3,9 @@
 
 #include "view_parts.h"
 
-#include "shell/classic_style.h"
-#include "shell/colours.h"
-#include "shell/twips.h"
+#include "look/classic_style.h"
+#include "look/colours.h"
+#include "look/twips.h"
 
 #include <QComboBox>
 #include <QLabel>

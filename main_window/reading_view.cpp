@@ -3,11 +3,12 @@
 
 #include "view_parts.h"
 
-#include "shell/classic_style.h"
-#include "shell/colours.h"
-#include "shell/command_button.h"
-#include "shell/fonts.h"
-#include "shell/twips.h"
+#include "look/classic_style.h"
+#include "look/colours.h"
+#include "look/command_button.h"
+#include "look/fonts.h"
+#include "look/twips.h"
+#include "look/views.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -130,18 +131,18 @@ void ReadingView::show(const reading::Reading& values)
     for (int i = 0; i < reading::kValueCount; ++i)
         if (values[i])
             setValue(lblResult_[i], *values[i]);
-    fraDisplay_[0]->raise();
+    bringToFront(fraDisplay_[0]);
 }
 
 void ReadingView::TS_Click()
 {
     const int selected = TS_->currentIndex();
     if (selected == 0)
-        fraDisplay_[0]->raise();
+        bringToFront(fraDisplay_[0]);
     else if (selected == 1)
-        fraDisplay_[1]->raise();
+        bringToFront(fraDisplay_[1]);
     else
-        fraDisplay_[2]->raise();
+        bringToFront(fraDisplay_[2]);
 }
 
 bool ReadingView::switchTab(const QKeyEvent* event)

@@ -1,10 +1,10 @@
 #include "view_parts.h"
 
-#include "shell/captions.h"
-#include "shell/colours.h"
-#include "shell/fonts.h"
-#include "shell/link_label.h"
-#include "shell/twips.h"
+#include "look/captions.h"
+#include "look/colours.h"
+#include "look/fonts.h"
+#include "look/link_label.h"
+#include "look/twips.h"
 
 #include <QFrame>
 #include <QLabel>

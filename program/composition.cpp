@@ -1,8 +1,8 @@
 #include "composition.h"
 
 #include "exit_screen/frmExitScreen.h"
+#include "look/link_label.h"
 #include "main_window/frmMain.h"
-#include "shell/link_label.h"
 
 namespace amorix {
 

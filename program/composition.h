@@ -2,7 +2,7 @@
 // window.
 #pragma once
 
-#include "shell/application.h"
+#include "program/application.h"
 
 namespace amorix {
 

@@ -2,8 +2,9 @@
 // keyboard, clicking buttons and tabs.
 #pragma once
 
+#include "look/link_label.h"
+#include "look/views.h"
 #include "main_window/frmMain.h"
-#include "shell/link_label.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -56,20 +57,6 @@ inline void enter(frmMain& window, int index, const Person& person)
 inline void clickTab(QTabBar* bar, int index)
 {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-}
-
-// True when the frame is the front one among its same-place siblings.
-inline bool inFront(const QWidget* frame)
-{
-    if (!frame) // the reading view is built on the first reading
-        return false;
-    const QObjectList& siblings = frame->parentWidget()->children();
-    for (qsizetype i = siblings.indexOf(frame) + 1; i < siblings.size(); ++i) {
-        const auto* other = qobject_cast<const QWidget*>(siblings[i]);
-        if (other && other->geometry() == frame->geometry())
-            return false;
-    }
-    return true;
 }
 
 inline QStringList values(const frmMain& window)

@@ -1,7 +1,7 @@
 // A settings store held in memory, with a switch to make writes fail.
 #pragma once
 
-#include "shell/settings_store.h"
+#include "system/settings_store.h"
 
 #include <QMap>
 

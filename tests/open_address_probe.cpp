@@ -1,7 +1,7 @@
 // Opens the address given on the command line through the program's real
 // desktop opener, prints how long the call took, then waits a moment so the
 // opener can start.
-#include "shell/modHelp.h"
+#include "system/modHelp.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

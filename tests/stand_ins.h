@@ -2,9 +2,10 @@
 // answer at once, so no test waits for a person or opens a browser.
 #pragma once
 
-#include "shell/forms.h"
-#include "shell/seams.h"
-#include "shell/single_instance.h"
+#include "system/forms.h"
+#include "system/program_state.h"
+#include "system/seams.h"
+#include "system/single_instance.h"
 
 #include <QDate>
 #include <QList>
@@ -103,13 +104,17 @@ private:
     bool running_;
 };
 
-// Unloads and deletes every window a test left behind.
-inline void closeAllForms()
+// Deletes every window a test left behind and starts the program afresh;
+// the stand-ins stay with whoever put them in.
+inline void resetProgram()
 {
     for (QWidget* form : forms::loaded()) {
         forms::remove(form);
         delete form;
     }
+    const SeamStandIns standIns = programState().standIns;
+    programState() = ProgramState{};
+    programState().standIns = standIns;
 }
 
 } // namespace amorix::test

@@ -3,17 +3,17 @@
 #include "exit_screen/frmExitScreen.h"
 #include "main_window/frmMain.h"
 #include "memory_store.h"
+#include "program/application.h"
 #include "program/composition.h"
+#include "program/update_reminder.h"
 #include "rules/settings_codec.h"
 #include "scoped_environment.h"
-#include "shell/application.h"
-#include "shell/modHelp.h"
-#include "shell/platform.h"
-#include "shell/seams.h"
-#include "shell/settings_store.h"
-#include "shell/single_instance.h"
-#include "shell/update_reminder.h"
 #include "stand_ins.h"
+#include "system/modHelp.h"
+#include "system/platform.h"
+#include "system/seams.h"
+#include "system/settings_store.h"
+#include "system/single_instance.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -51,7 +51,7 @@ class TestDesktopSeams : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { test::closeAllForms(); }
+    void cleanup() { test::resetProgram(); }
 
     // The program's own page: Latin-1 on Linux, the ANSI code page on Windows.
     void codecUsesTheSystemPage()
@@ -150,7 +150,7 @@ private slots:
         exit->Frame2()->cmdSubmit_Click();
         QCOMPARE(desktop.messages.size(), 2);
         QCOMPARE(desktop.messages.last().owner.data(), exit);
-        test::closeAllForms();
+        test::resetProgram();
 
         test::MemoryStore store;
         store.values[kReminderSetting] = shortDateText(QDate(2000, 1, 1));

@@ -1,11 +1,11 @@
 // The exit screen and its refer-a-friend form, driven as a person would.
 #include "exit_screen/frmExitScreen.h"
 #include "exit_screen/modTellAFriend.h"
-#include "shell/application.h"
-#include "shell/forms.h"
-#include "shell/link_label.h"
-#include "shell/platform.h"
+#include "look/link_label.h"
+#include "program/application.h"
 #include "stand_ins.h"
+#include "system/forms.h"
+#include "system/platform.h"
 #include "typing.h"
 
 #include <QApplication>

@@ -3,12 +3,12 @@
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
 #include "memory_store.h"
+#include "program/application.h"
 #include "program/composition.h"
-#include "shell/application.h"
-#include "shell/forms.h"
-#include "shell/settings_store.h"
-#include "shell/single_instance.h"
 #include "stand_ins.h"
+#include "system/forms.h"
+#include "system/settings_store.h"
+#include "system/single_instance.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -41,11 +41,7 @@ class TestHostile : public QObject {
     QTemporaryDir folder;
 
 private slots:
-    void cleanup()
-    {
-        test::closeAllForms();
-        beginRun();
-    }
+    void cleanup() { test::resetProgram(); }
 
     void names_data()
     {

@@ -2,17 +2,18 @@
 // focused button, where the focus goes between the views, the tab strip's
 // look, frame captions, the exit screen's link check box and its catalogue
 // text.
+#include "about_box/frmAbout.h"
 #include "exit_screen/frmExitScreen.h"
 #include "exit_screen/paragraph_label.h"
+#include "look/colours.h"
+#include "look/link_label.h"
+#include "look/window_placement.h"
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
-#include "shell/application.h"
-#include "shell/colours.h"
-#include "shell/forms.h"
-#include "shell/frmAbout.h"
-#include "shell/link_label.h"
-#include "shell/modHelp.h"
+#include "program/application.h"
 #include "stand_ins.h"
+#include "system/forms.h"
+#include "system/modHelp.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -169,7 +170,7 @@ private slots:
     }
     void cleanup()
     {
-        test::closeAllForms();
+        test::resetProgram();
         desktop.reset();
     }
 
@@ -280,7 +281,7 @@ private slots:
         QFETCH(QString, address);
         QWidget* shown = open(window);
         auto* target = static_cast<LinkLabel*>(link(shown));
-        target->raise(); // a banner label in front
+        bringToFront(target); // a banner label in front
         QWidget* start = before(shown);
         start->setFocus();
         for (int i = 0; i < 4 && QApplication::focusWidget() != target; ++i)
@@ -325,12 +326,12 @@ private slots:
             focus->setFocus();
             QTest::keyClick(focus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
             QCOMPARE(main->fraResult()->TS()->currentIndex(), expected);
-            QVERIFY(test::inFront(main->fraResult()->fraDisplay(expected)));
+            QVERIFY(inFront(main->fraResult()->fraDisplay(expected)));
         }
         // On the entries the keys switch nothing.
         main->cmdBack_Click();
         QTest::keyClick(main->fraDetails(0)->txtName(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(test::inFront(main->fraMain()));
+        QVERIFY(inFront(main->fraMain()));
     }
 
     // Windows opened centred stand centred by their whole frame, title bar
@@ -347,7 +348,7 @@ private slots:
         QFETCH(QMargins, frame);
         const QRect screen(0, 27, 1280, 997);
         const QSize client(471, 203);
-        const QPoint corner = forms::centredFramePosition(screen, client, frame);
+        const QPoint corner = centredFramePosition(screen, client, frame);
         const QRect outer(corner, client.grownBy(frame));
         QVERIFY2(std::abs(outer.center().x() - screen.center().x()) <= 1
                      && std::abs(outer.center().y() - screen.center().y()) <= 1,
@@ -422,12 +423,12 @@ private slots:
         main->fraDetails(0)->txtName()->setText("Anna");
         test::type(main->fraDetails(1)->txtName(), "Ben");
         main->menu().mnuProceed()->trigger(); // File, first item: the focus stays in the name box
-        QTRY_VERIFY(test::inFront(main->fraResult()));
+        QTRY_VERIFY(inFront(main->fraResult()));
         QCOMPARE(QApplication::focusWidget(), main->fraResult()->TS());
 
         // Back with the mouse: the focus returns to where it was.
         QTest::mouseClick(main->fraResult()->cmdBack(), Qt::LeftButton);
-        QVERIFY(test::inFront(main->fraMain()));
+        QVERIFY(inFront(main->fraMain()));
         QCOMPARE(QApplication::focusWidget(), main->fraDetails(1)->txtName());
 
         // Pressed with the mouse or its access key, the proceed button had
@@ -439,7 +440,7 @@ private slots:
         QTest::mouseClick(main->cmdProceed(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), main->fraResult()->TS());
         QTest::keyClick(main, Qt::Key_B, Qt::AltModifier);
-        QTRY_VERIFY(test::inFront(main->fraMain()));
+        QTRY_VERIFY(inFront(main->fraMain()));
         QCOMPARE(QApplication::focusWidget(), main->cmdProceed());
     }
 
@@ -450,7 +451,7 @@ private slots:
         main->fraDetails(1)->txtName()->setText("Ben");
         main->setFocus(); // nothing of the input area has the focus
         main->menu().mnuProceed()->trigger();
-        QVERIFY(test::inFront(main->fraResult()));
+        QVERIFY(inFront(main->fraResult()));
         main->cmdBack_Click();
         QCOMPARE(QApplication::focusWidget(), main->fraDetails(0)->txtName());
     }

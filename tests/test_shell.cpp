@@ -1,19 +1,19 @@
 // The application shell: the update reminder and its stored date, start-up
 // and its order, the single-instance lock, shutdown, and the about box.
+#include "about_box/frmAbout.h"
+#include "look/app_icon.h"
+#include "look/link_label.h"
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
 #include "memory_store.h"
+#include "program/application.h"
 #include "program/composition.h"
+#include "program/update_reminder.h"
 #include "rules/ini_text.h"
 #include "rules/settings_codec.h"
-#include "shell/app_icon.h"
-#include "shell/application.h"
-#include "shell/forms.h"
-#include "shell/frmAbout.h"
-#include "shell/link_label.h"
-#include "shell/single_instance.h"
-#include "shell/update_reminder.h"
 #include "stand_ins.h"
+#include "system/forms.h"
+#include "system/single_instance.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -117,8 +117,7 @@ private slots:
     }
     void cleanup()
     {
-        test::closeAllForms();
-        beginRun();
+        test::resetProgram();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
@@ -358,7 +357,7 @@ private slots:
         QVERIFY(!mainWindowDuringQuestion);
         frmMain* window = forms::find<frmMain>();
         QVERIFY(window && window->isVisible());
-        QVERIFY(test::inFront(window->lblFullBrand()));
+        QVERIFY(inFront(window->lblFullBrand()));
         QVERIFY(desktop.ends.isEmpty());
         QVERIFY(!applicationEnded());
     }
@@ -413,8 +412,8 @@ private slots:
         (fullBrandInFront ? window->lblCobrand() : window->lblFullBrand())->raise();
         desktop.draws = {draw};
         QCOMPARE(CoBrand_Randomize(window->lblFullBrand(), window->lblCobrand()), number);
-        QCOMPARE(test::inFront(window->lblFullBrand()), fullBrandInFront);
-        QCOMPARE(test::inFront(window->lblCobrand()), !fullBrandInFront);
+        QCOMPARE(inFront(window->lblFullBrand()), fullBrandInFront);
+        QCOMPARE(inFront(window->lblCobrand()), !fullBrandInFront);
     }
 
     void nestedExitEndsOnce()

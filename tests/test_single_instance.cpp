@@ -1,15 +1,15 @@
 // The single-instance lock: a live copy's lock refuses a start; every other
 // thing found at the lock's place lets the program start.
 #include "scoped_environment.h"
-#include "shell/platform.h"
-#include "shell/settings_store.h"
-#include "shell/single_instance.h"
+#include "system/platform.h"
+#include "system/settings_store.h"
+#include "system/single_instance.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +36,38 @@ void writeFile(const QString& path, const QByteArray& contents)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(contents);
 }
+
+// Makes a folder read-only for as long as it lives: its permissions, and for
+// root, whom permissions do not stop, the file system's immutable flag.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(QString path)
+        : path_(std::move(path))
+    {
+        if (path_.isEmpty())
+            return;
+        QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner));
+#ifdef Q_OS_UNIX
+        if (::geteuid() == 0)
+            QCOMPARE(QProcess::execute("chattr", {"+i", path_}), 0);
+#endif
+    }
+    ~ReadOnlyFolder()
+    {
+        if (path_.isEmpty())
+            return;
+#ifdef Q_OS_UNIX
+        if (::geteuid() == 0)
+            QProcess::execute("chattr", {"-i", path_});
+#endif
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    QString path_;
+};
 
 } // namespace
 
@@ -73,30 +105,42 @@ private slots:
         QVERIFY(!next.previousInstanceRunning());
     }
 
-    // Whatever a lock file that no live copy holds says, it is taken over.
+    // Whatever a lock file that no live copy holds says, it is taken over,
+    // also where its folder has since become read-only.
     void abandonedLockIsTakenOver_data()
     {
         QTest::addColumn<QByteArray>("contents");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("garbage") << QByteArray("\x01\xff not a lock \n\n\n", 17);
-        QTest::newRow("process id 0") << lockContents("0");
-        QTest::newRow("negative process id") << lockContents("-1");
-        QTest::newRow("huge process id") << lockContents("99999999999999999999");
-        QTest::newRow("dead process id") << lockContents("2147483646");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("garbage") << QByteArray("\x01\xff not a lock \n\n\n", 17) << false;
+        QTest::newRow("process id 0") << lockContents("0") << false;
+        QTest::newRow("negative process id") << lockContents("-1") << false;
+        QTest::newRow("huge process id") << lockContents("99999999999999999999") << false;
+        QTest::newRow("dead process id") << lockContents("2147483646") << false;
         // Process ids are reused: a live process that is not a copy holding
         // the lock, ourselves included, does not own it.
-        QTest::newRow("our own process id") << lockContents(QByteArray::number(QCoreApplication::applicationPid()));
-        QTest::newRow("process id 1") << lockContents("1");
-        QTest::newRow("no line ends") << QByteArray("12345");
+        QTest::newRow("our own process id")
+            << lockContents(QByteArray::number(QCoreApplication::applicationPid())) << false;
+        QTest::newRow("process id 1") << lockContents("1") << false;
+        QTest::newRow("no line ends") << QByteArray("12345") << false;
+        QTest::newRow("dead process id, read-only folder") << lockContents("2147483646") << true;
     }
     void abandonedLockIsTakenOver()
     {
         QFETCH(QByteArray, contents);
-        writeFile(lockPath(), contents);
-        LockFileInstance next(lockPath());
+        QFETCH(bool, readOnlyFolder);
+#ifndef Q_OS_UNIX
+        if (readOnlyFolder)
+            QSKIP("a folder's read-only mark on Windows does not keep its files from being removed");
+#endif
+        const QString lock = readOnlyFolder ? folder.filePath("read-only/amorix.lock") : lockPath();
+        QVERIFY(QDir().mkpath(QFileInfo(lock).path()));
+        writeFile(lock, contents);
+        const ReadOnlyFolder closed(readOnlyFolder ? QFileInfo(lock).path() : QString());
+        LockFileInstance next(lock);
         QVERIFY(!next.previousInstanceRunning());
         // ...and now holds it for real.
-        LockFileInstance later(lockPath());
+        LockFileInstance later(lock);
         QVERIFY(later.previousInstanceRunning());
     }
 

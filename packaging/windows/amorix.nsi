@@ -1,5 +1,5 @@
 ; The QX Amorix installer for 64-bit Windows. Built by make windows:
-;   makensis -DVERSION=1.0 -DPROGRAM=amorix.exe -DICON=amorix.ico -DLICENSE=LICENSE.txt
+;   makensis -DVERSION=<version> -DPROGRAM=amorix.exe -DICON=amorix.ico -DLICENSE=LICENSE.txt
 ;            -DNOTICES=THIRD-PARTY-NOTICES.txt -DOUTPUT=setup.exe amorix.nsi
 ; Welcome, licence, for whom (this user alone, no administrator needed, or
 ; all users), components (a desktop shortcut, off by default), folder,

@@ -52,7 +52,7 @@ case_install_over_it() {
 case_refused_while_running() {
     start_app "$WINE" 'C:\Program Files\QX Amorix\amorix.exe' || { echo "could not reach the display"; return 1; }
     local app=$APP_PID main before
-    main=$(wait_for_window "QX Amorix v1.0" 60) || { echo "the program opened no window"; return 1; }
+    main=$(wait_for_window "$WINDOW_TITLE" 60) || { echo "the program opened no window"; return 1; }
     before=$(md5sum "$all_users/amorix.exe")
     local status=0
     "$WINE" "$SETUP" /S || status=$?
@@ -65,7 +65,7 @@ case_refused_while_running() {
     xdotool windowfocus --sync "$main"
     keys alt+f x
     local exit_screen
-    exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || { echo "no exit screen"; return 1; }
+    exit_screen=$(wait_for_new_window "$WINDOW_TITLE" "$main") || { echo "no exit screen"; return 1; }
     xdotool windowfocus --sync "$exit_screen"
     keys Return
     wait_for_exit "$app" 30 || { echo "the program did not end"; return 1; }

@@ -12,10 +12,10 @@ BORDER=$3
 source "$(dirname "$0")/lib.sh"
 start_app "$WINE" "$EXE" || fail "could not reach the display"
 app=$APP_PID
-main=$(wait_for_window "QX Amorix v1.0" 60) || fail "no main window"
+main=$(wait_for_window "$WINDOW_TITLE" 60) || fail "no main window"
 xdotool windowfocus --sync "$main"
 wait_until 10 window_active "$main" || fail "the main window did not get the keyboard"
-borders() { "$WINE" "$BORDER" "QX Amorix v1.0" 2>/dev/null | tr -d '\r' | sort -u; }
+borders() { "$WINE" "$BORDER" "$WINDOW_TITLE" 2>/dev/null | tr -d '\r' | sort -u; }
 [ "$(borders)" = fixed ] || fail "the main window's border: $(borders)"
 
 # The reminder's date is in the user's registry, name and value encoded.
@@ -59,8 +59,8 @@ wait_until 30 home_opened || fail "the link did not reach the opener: $(cat "$OP
 # File, Exit: the exit screen, whose Exit ends the program with status 0.
 xdotool windowfocus --sync "$main"
 keys alt+f x
-wait_until 20 window_gone "QX Amorix v1.0" "$main" || fail "the main window stayed"
-exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no exit screen"
+wait_until 20 window_gone "$WINDOW_TITLE" "$main" || fail "the main window stayed"
+exit_screen=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no exit screen"
 xdotool windowfocus --sync "$exit_screen"
 wait_until 10 window_active "$exit_screen" || fail "the exit screen did not get the keyboard"
 [ "$(borders)" = fixed ] || fail "the exit screen's border: $(borders)"

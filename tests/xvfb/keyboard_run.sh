@@ -16,15 +16,15 @@ keys alt+g                             # the reading
 keys Right Right Left                  # the focus is in the tab strip: from tab to tab
 keys alt+b                             # back to the entries
 keys alt+h a                           # Help, About Software
-about=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no about box"
+about=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no about box"
 keys Escape
-wait_until 5 window_gone "QX Amorix v1.0" "$about" || fail "the about box stayed"
+wait_until 5 window_gone "$WINDOW_TITLE" "$about" || fail "the about box stayed"
 keys alt+d                             # Donate, on the menu bar itself
 running "$app" || fail "the program ended early"
 
 keys alt+f x                           # File, Exit: the exit screen takes over
-wait_until 10 window_gone "QX Amorix v1.0" "$main" || fail "the main window stayed"
-exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no exit screen"
+wait_until 10 window_gone "$WINDOW_TITLE" "$main" || fail "the main window stayed"
+exit_screen=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no exit screen"
 wait_until 5 window_active "$exit_screen" || fail "the exit screen did not get the keyboard"
 keys Tab Tab                           # from E&xit over the link box to the name
 type_text "Anna Lee"

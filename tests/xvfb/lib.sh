@@ -32,6 +32,9 @@ fail() {
     exit 1
 }
 
+# The windows' title, with the project's version.
+WINDOW_TITLE="QX Amorix v$(sed -n 's/^project(QXAmorix VERSION \([0-9.]*\).*/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")"
+
 # TIME_SCALE stretches every wait, for runs under valgrind.
 TIME_SCALE=${TIME_SCALE:-1}
 pause() { sleep "$(awk "BEGIN { print $1 * $TIME_SCALE }")"; }
@@ -124,7 +127,7 @@ type_text() { xdotool type --delay $((40 * TIME_SCALE)) "$1"; pause 0.2; }
 open_main_window() {
     start_app "$AMORIX" || fail "could not reach the display"
     app=$APP_PID
-    main=$(wait_for_window "QX Amorix v1.0" 15) || fail "no main window"
+    main=$(wait_for_window "$WINDOW_TITLE" 15) || fail "no main window"
     xdotool windowfocus --sync "$main"
     wait_until 5 window_active "$main" || fail "the main window did not get the keyboard"
 }

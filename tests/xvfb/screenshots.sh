@@ -27,14 +27,14 @@ shoot "$main" reading-tab2-partner
 keys Right
 shoot "$main" reading-tab3-love-number
 keys alt+b alt+h a
-about=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no about box"
+about=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no about box"
 shoot "$about" about-box
 keys Escape
-wait_until 5 window_gone "QX Amorix v1.0" "$about" || fail "the about box stayed"
+wait_until 5 window_gone "$WINDOW_TITLE" "$about" || fail "the about box stayed"
 xdotool windowfocus --sync "$main"
 keys alt+f x
-wait_until 10 window_gone "QX Amorix v1.0" "$main" || fail "the main window stayed"
-exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no exit screen"
+wait_until 10 window_gone "$WINDOW_TITLE" "$main" || fail "the main window stayed"
+exit_screen=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no exit screen"
 shoot "$exit_screen" exit-screen
 keys alt+x
 wait_for_exit "$app" 10 || fail "the program did not end"

@@ -15,11 +15,11 @@ for _ in $(seq 20); do
     (exec "$AMORIX" 2> "$SANDBOX/err.$BASHPID") & pids+=($!)
 done
 
-wait_for_window "QX Amorix v1.0" 30 > /dev/null || fail "no main window"
+wait_for_window "$WINDOW_TITLE" 30 > /dev/null || fail "no main window"
 # Every copy has shown its window or message, or was refused by the display.
 refused() { local pid n=0; for pid in "${pids[@]}"; do no_display "$pid" && n=$((n + 1)); done; echo "$n"; }
 all_shown() {
-    [ $(( $(count_windows "QX Amorix v1.0") + $(count_windows "QX Amorix") + $(refused) )) -ge 20 ]
+    [ $(( $(count_windows "$WINDOW_TITLE") + $(count_windows "QX Amorix") + $(refused) )) -ge 20 ]
 }
 wait_until 30 all_shown || fail "not every copy showed a window or a message"
 started=()
@@ -28,7 +28,7 @@ for pid in "${pids[@]}"; do
 done
 expected=$(( ${#started[@]} - 1 ))
 [ "$expected" -ge 9 ] || fail "fewer than ten copies reached the display"
-[ "$(count_windows "QX Amorix v1.0")" -eq 1 ] || fail "not exactly one main window"
+[ "$(count_windows "$WINDOW_TITLE")" -eq 1 ] || fail "not exactly one main window"
 [ "$(count_windows "QX Amorix")" -eq "$expected" ] || fail "not $expected messages"
 
 # Answer every message; those copies end with status 0.
@@ -50,7 +50,7 @@ done
 kill -KILL "$winner"; wait "$winner" 2>/dev/null || true
 start_app "$AMORIX" || fail "the next start could not reach the display"
 next=$APP_PID
-wait_for_window "QX Amorix v1.0" 30 > /dev/null || fail "the next start did not open its main window"
+wait_for_window "$WINDOW_TITLE" 30 > /dev/null || fail "the next start did not open its main window"
 ! wait_for_window "QX Amorix" 1 > /dev/null || fail "the next start was refused"
 running "$next" || fail "the next start ended"
 echo "PASS: one of ${#started[@]} copies ran; a killed copy did not block the next"

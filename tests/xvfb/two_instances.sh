@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib.sh"
 "$AMORIX" & second=$!
 
 box=$(wait_for_window "QX Amorix" 15) || fail "no 'already running' message"
-wait_for_window "QX Amorix v1.0" 15 > /dev/null || fail "no main window"
+wait_for_window "$WINDOW_TITLE" 15 > /dev/null || fail "no main window"
 [ "$(echo "$box" | wc -l)" -eq 1 ] || fail "more than one message box"
 # The message holds its copy until it is answered.
 running "$first" && running "$second" || fail "a copy ended before the message was answered"
@@ -24,6 +24,6 @@ wait_for_exit "$loser" 1 || fail "copy $loser did not end"
 status=$EXIT_STATUS
 [ "$status" = 0 ] || fail "the second copy ended with status $status"
 running "$winner" || fail "the running copy went away too"
-[ "$(xdotool search --onlyvisible --name '^QX Amorix v1.0$' | wc -l)" -eq 1 ] || fail "not exactly one main window"
+[ "$(xdotool search --onlyvisible --name "^$WINDOW_TITLE\$" | wc -l)" -eq 1 ] || fail "not exactly one main window"
 [ ! -s "$OPENED" ] || fail "a page was opened: $(cat "$OPENED")"
 echo "PASS: copy $loser refused and ended with 0; copy $winner runs on"

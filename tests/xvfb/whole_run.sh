@@ -17,8 +17,8 @@ keys alt+g
 running "$app" || fail "the program ended during the reading"
 
 keys alt+f x                           # File, Exit: the exit screen replaces the main window
-wait_until 10 window_gone "QX Amorix v1.0" "$main" || fail "the main window is still there"
-exit_screen=$(wait_for_new_window "QX Amorix v1.0" "$main") || fail "no exit screen"
+wait_until 10 window_gone "$WINDOW_TITLE" "$main" || fail "the main window is still there"
+exit_screen=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no exit screen"
 wait_until 5 window_active "$exit_screen" || fail "the exit screen did not get the keyboard"
 keys Return                            # the focus is on E&xit
 wait_for_exit "$app" 10 || fail "the program did not end after Exit"

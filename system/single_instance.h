@@ -1,15 +1,13 @@
 // One running copy per executable and user: the first copy holds a lock
-// file in the user's runtime folder for as long as it runs. A start is
-// refused only while a live copy holds that lock; a lock left by a copy that
-// died, or damaged on the way, is taken over; a lock that cannot be used at
-// all lets the program run.
+// file in a folder of the user's own (platform::lockFolder) for as long as
+// it runs. A start is refused only while a live copy holds that lock; a lock
+// left by a copy that died, or damaged on the way, is taken over; a lock
+// that cannot be used at all lets the program run.
 #pragma once
 
+#include "held_lock.h"
+
 #include <QString>
-
-#include <memory>
-
-class QLockFile;
 
 namespace amorix {
 
@@ -22,18 +20,15 @@ public:
 
 class LockFileInstance final : public InstanceLock {
 public:
-    // By default the lock lives in the user's runtime folder and is named
+    // By default the lock lives in the user's lock folder and is named
     // after the executable's path; tests name their own file.
     LockFileInstance();
     explicit LockFileInstance(const QString& lockFilePath);
-    ~LockFileInstance() override;
 
     bool previousInstanceRunning() override;
-    QString lockFilePath() const { return path_; }
 
 private:
-    QString path_;
-    std::unique_ptr<QLockFile> lock_;
+    HeldLock lock_;
 };
 
 } // namespace amorix

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -22,12 +23,25 @@ QList<HeldMessage>& held()
     return messages;
 }
 
+// Why Qt could not start: the warnings it gave before giving up (such as
+// that a display could not be connected to), else the first line of its
+// last word; on one line.
+QString reason(const QString& fatal)
+{
+    QStringList warnings;
+    for (const HeldMessage& message : std::as_const(held()))
+        if (message.type != QtDebugMsg && message.type != QtInfoMsg)
+            warnings.append(message.text.simplified());
+    return warnings.isEmpty() ? fatal.section(u'\n', 0, 0).simplified() : warnings.join(QStringLiteral("; "));
+}
+
 void holdOrEnd(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
     if (type == QtFatalMsg) {
-        std::fputs("amorix: no graphical desktop found: start QX Amorix in a desktop session "
-                   "(DISPLAY or WAYLAND_DISPLAY set to a running display).\n",
-                   stderr);
+        const QString line = QStringLiteral("amorix: no graphical desktop found (%1): start QX Amorix in a desktop "
+                                            "session (DISPLAY or WAYLAND_DISPLAY set to a running display).\n")
+                                 .arg(reason(text));
+        std::fputs(line.toLocal8Bit().constData(), stderr);
         std::_Exit(1);
     }
     held().append({type, text});

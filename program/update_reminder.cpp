@@ -1,9 +1,9 @@
 #include "update_reminder.h"
 
-#include "modHelp.h"
 #include "rules/settings_codec.h"
-#include "seams.h"
-#include "settings_store.h"
+#include "system/modHelp.h"
+#include "system/seams.h"
+#include "system/settings_store.h"
 
 #include <QDate>
 

@@ -1,14 +1,13 @@
 #include "settings_store.h"
 
 #include "executable_name.h"
-#include "lock_file.h"
+#include "held_lock.h"
 #include "platform.h"
 #include "rules/ini_text.h"
 #include "rules/settings_codec.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 
 namespace amorix {
@@ -64,8 +63,8 @@ bool IniFileStore::write(const QString& name, const QString& value)
 
     // The same lock file QSettings uses, so that writers of either kind
     // take turns.
-    QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!takeLock(lock, 900ms))
+    HeldLock lock(path_ + QStringLiteral(".lock"));
+    if (lock.take(900ms) != HeldLock::Outcome::Taken)
         return false;
 
     // Read under the lock: what another writer just stored is kept.

@@ -1,14 +1,15 @@
 #include "frmAbout.h"
 
-#include "app_icon.h"
-#include "colours.h"
-#include "command_button.h"
-#include "fonts.h"
-#include "forms.h"
-#include "link_label.h"
-#include "modHelp.h"
-#include "titles.h"
-#include "twips.h"
+#include "look/app_icon.h"
+#include "look/colours.h"
+#include "look/command_button.h"
+#include "look/fonts.h"
+#include "look/link_label.h"
+#include "look/twips.h"
+#include "look/window_placement.h"
+#include "rules/titles.h"
+#include "system/forms.h"
+#include "system/modHelp.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -84,16 +85,16 @@ frmAbout::frmAbout(QWidget* parent)
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     cmdOK_->setFocus();
     // The two links come after the button.
-    forms::chainTabOrder({cmdOK_, lblHomePage_, lblCoBrand_});
+    chainTabOrder({cmdOK_, lblHomePage_, lblCoBrand_});
 
-    forms::centreOnScreen(this);
+    centreOnScreen(this);
     forms::add(this);
 }
 
 void frmAbout::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    forms::centreOnScreen(this);
+    centreOnScreen(this);
 }
 
 void frmAbout::cmdOK_Click() { accept(); }

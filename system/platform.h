@@ -7,7 +7,7 @@
 
 #include "rules/settings_codec.h"
 
-#include <QFileDevice>
+#include <QFile>
 #include <QString>
 
 #include <memory>
@@ -23,9 +23,20 @@ namespace amorix::platform {
 std::unique_ptr<SettingsStore> openUserSettings(const QString& executableName);
 
 // The folder for the single-instance lock: one that belongs to the user
-// alone, cleared with the session where the platform has such a folder;
-// empty when there is none (the program then runs without the lock).
+// alone (on Linux the runtime folder, else a folder of the user's own in
+// the cache home; on Windows the user's temporary folder); empty when
+// there is none (the program then runs without the lock).
 QString lockFolder();
+
+// An exclusive lock on an open file, taken at once or not at all; the
+// system drops it when the file is closed or the process ends.
+bool holdExclusively(QFile& file);
+// True while the path still names the open file: the owner of a lock file
+// removes it as it lets go.
+bool stillAt(QFile& file, const QString& path);
+// Lets go of a held lock file and removes it where its folder allows,
+// without ever removing a file another owner holds.
+void letGo(QFile& file);
 
 // Forces what was written to the file onto the disk; false when the disk
 // refuses it (a full disk may say so only now).

@@ -15,8 +15,6 @@ using web::downloadPageAddress;
 using web::fullyBrandedPageAddress;
 using web::homePageAddress;
 using web::onlineHelpPageAddress;
-using web::productSiteRootAddress;
-using web::referAFriendPageAddress;
 using web::softwaresPageAddress;
 
 void OpenSoftwaresPage();

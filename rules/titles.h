@@ -8,6 +8,6 @@ namespace amorix {
 // Every message box's title.
 inline const QString kAppTitle = QStringLiteral("QX Amorix");
 // Every window's title, and the product line in the about box and exit screen.
-inline const QString kWindowTitle = QStringLiteral("QX Amorix v1.0");
+inline const QString kWindowTitle = QStringLiteral("QX Amorix v" AMORIX_VERSION);
 
 } // namespace amorix

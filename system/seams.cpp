@@ -2,6 +2,7 @@
 
 #include "forms.h"
 #include "platform.h"
+#include "program_state.h"
 #include "rules/resume_next.h"
 
 #include <QApplication>
@@ -56,23 +57,15 @@ public:
     void end(int status) override { QCoreApplication::exit(status); }
 };
 
-template <class Interface, class Real>
-struct Slot {
-    Interface* standIn = nullptr;
-    Interface& get()
-    {
-        if (standIn)
-            return *standIn;
-        static Real real;
-        return real;
-    }
-};
-
-Slot<MessageBoxes, RealMessageBoxes> messageBoxSlot;
-Slot<Desktop, platform::DesktopOpener> desktopSlot;
-Slot<Clock, RealClock> clockSlot;
-Slot<Dice, RealDice> diceSlot;
-Slot<ProcessControl, RealProcessControl> processSlot;
+// The stand-in where a test put one, else the real one.
+template <class Real, class Interface>
+Interface& standInOr(Interface* standIn)
+{
+    if (standIn)
+        return *standIn;
+    static Real real;
+    return real;
+}
 
 } // namespace
 
@@ -110,17 +103,17 @@ QWidget* activeProgramWindow()
     return nullptr;
 }
 
-MessageBoxes& messageBoxes() { return messageBoxSlot.get(); }
-Desktop& desktop() { return desktopSlot.get(); }
-Clock& clock() { return clockSlot.get(); }
-Dice& dice() { return diceSlot.get(); }
-ProcessControl& processControl() { return processSlot.get(); }
+MessageBoxes& messageBoxes() { return standInOr<RealMessageBoxes>(programState().standIns.messageBoxes); }
+Desktop& desktop() { return standInOr<platform::DesktopOpener>(programState().standIns.desktop); }
+Clock& clock() { return standInOr<RealClock>(programState().standIns.clock); }
+Dice& dice() { return standInOr<RealDice>(programState().standIns.dice); }
+ProcessControl& processControl() { return standInOr<RealProcessControl>(programState().standIns.processControl); }
 
-void installMessageBoxes(MessageBoxes* standIn) { messageBoxSlot.standIn = standIn; }
-void installDesktop(Desktop* standIn) { desktopSlot.standIn = standIn; }
-void installClock(Clock* standIn) { clockSlot.standIn = standIn; }
-void installDice(Dice* standIn) { diceSlot.standIn = standIn; }
-void installProcessControl(ProcessControl* standIn) { processSlot.standIn = standIn; }
+void installMessageBoxes(MessageBoxes* standIn) { programState().standIns.messageBoxes = standIn; }
+void installDesktop(Desktop* standIn) { programState().standIns.desktop = standIn; }
+void installClock(Clock* standIn) { programState().standIns.clock = standIn; }
+void installDice(Dice* standIn) { programState().standIns.dice = standIn; }
+void installProcessControl(ProcessControl* standIn) { programState().standIns.processControl = standIn; }
 
 MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons)
 {

@@ -78,6 +78,25 @@ void markRunning()
     CreateMutexW(nullptr, FALSE, L"Global\\QXAmorixRunning");
 }
 
+bool holdExclusively(QFile& file)
+{
+    OVERLAPPED start{};
+    return LockFileEx(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())),
+                      LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &start)
+        != 0;
+}
+
+// A file that is open cannot be removed on Windows.
+bool stillAt(QFile&, const QString&) { return true; }
+
+void letGo(QFile& file)
+{
+    // Removed once closed; a file another owner opened meanwhile stays.
+    const QString path = file.fileName();
+    file.close();
+    QFile::remove(path);
+}
+
 bool syncToDisk(QFileDevice& file)
 {
     return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()))) != 0;

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +58,24 @@ QString lockFolder()
 const CodePage& systemCodePage() { return latin1CodePage(); }
 
 void markRunning() { }
+
+bool holdExclusively(QFile& file) { return ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0; }
+
+bool stillAt(QFile& file, const QString& path)
+{
+    struct stat open {
+    }, named{};
+    return ::fstat(file.handle(), &open) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0
+        && open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+void letGo(QFile& file)
+{
+    // Removed while still held: whoever opens the path next finds either
+    // no file or a new one, never this one let go.
+    ::unlink(QFile::encodeName(file.fileName()).constData());
+    file.close();
+}
 
 bool syncToDisk(QFileDevice& file) { return ::fsync(file.handle()) == 0; }
 

@@ -3,7 +3,7 @@
 // that record and answer without a person and without a browser.
 #pragma once
 
-#include "titles.h"
+#include "rules/titles.h"
 
 #include "rules/message_icon.h"
 

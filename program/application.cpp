@@ -1,42 +1,18 @@
 #include "application.h"
 
-#include "app_icon.h"
-#include "forms.h"
-#include "platform.h"
-#include "rules/resume_next.h"
-#include "seams.h"
-#include "settings_store.h"
-#include "single_instance.h"
 #include "update_reminder.h"
 
+#include "look/app_icon.h"
+#include "look/views.h"
+#include "rules/resume_next.h"
+#include "system/platform.h"
+#include "system/seams.h"
+#include "system/settings_store.h"
+#include "system/single_instance.h"
+
 #include <QApplication>
-#include <QPointer>
 
 namespace amorix {
-
-namespace {
-
-bool exiting = false;
-bool ended = false;
-
-void endRun()
-{
-    if (ended)
-        return;
-    ended = true;
-    resumeNext([] { processControl().end(0); });
-}
-
-} // namespace
-
-bool applicationEnded() { return ended; }
-bool applicationExiting() { return exiting; }
-
-void beginRun()
-{
-    exiting = false;
-    ended = false;
-}
 
 int runApplication(const OpenMainWindow& openMainWindow)
 {
@@ -77,28 +53,9 @@ void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMa
 std::int16_t CoBrand_Randomize(QWidget* lblFullBrand, QWidget* lblCobrand)
 {
     const auto draw = static_cast<std::int16_t>(drawBelow(kCoBrandFaces) + 1);
-    QWidget* front = draw % 2 == 0 ? lblFullBrand : lblCobrand;
-    if (front)
-        front->raise();
+    if (QWidget* front = draw % 2 == 0 ? lblFullBrand : lblCobrand)
+        bringToFront(front);
     return draw;
-}
-
-void ExitApplication()
-{
-    if (exiting) {
-        // Called again from a window's unload handling: end here.
-        endRun();
-        return;
-    }
-    exiting = true;
-    const QList<QWidget*> loaded = forms::loaded();
-    for (const QPointer<QWidget> window : loaded) {
-        if (ended)
-            break;
-        if (window)
-            resumeNext([&] { window->close(); });
-    }
-    endRun();
 }
 
 } // namespace amorix

@@ -1,0 +1,11 @@
+#include "program_state.h"
+
+namespace amorix {
+
+ProgramState& programState()
+{
+    static ProgramState state;
+    return state;
+}
+
+} // namespace amorix
