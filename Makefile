@@ -4,7 +4,8 @@
 
 BUILD_DIR ?= build
 # The program's version, as the project's CMakeLists.txt gives it.
-VERSION := $(shell sed -n 's/^project(QXAmorix VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# (Braces, as the parentheses in the pattern would end a parenthesised call.)
+VERSION := ${shell sed -n 's/^project(QXAmorix VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt}
 JOBS ?= $(shell nproc)
 
 # The Debian packages each target needs, by purpose; tools/install_packages.sh

@@ -42,7 +42,7 @@ std::unique_ptr<SettingsStore> openUserSettings(const QString& executableName)
 QString lockFolder()
 {
     // $XDG_RUNTIME_DIR: the user's own, gone when the session ends.
-    if (const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
         QDir::isAbsolutePath(runtime) && privateFolder(runtime))
         return runtime;
     // Without one (an ssh login, a session without a login manager) a

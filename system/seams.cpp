@@ -97,10 +97,9 @@ QWidget* activeProgramWindow()
     if (QWidget* active = QApplication::activeWindow())
         return active;
     const QList<QWidget*> loaded = forms::loaded();
-    for (auto it = loaded.crbegin(); it != loaded.crend(); ++it)
-        if ((*it)->isVisible())
-            return *it;
-    return nullptr;
+    const auto shown =
+        std::find_if(loaded.crbegin(), loaded.crend(), [](const QWidget* window) { return window->isVisible(); });
+    return shown == loaded.crend() ? nullptr : *shown;
 }
 
 MessageBoxes& messageBoxes() { return standInOr<RealMessageBoxes>(programState().standIns.messageBoxes); }

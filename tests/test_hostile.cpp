@@ -81,7 +81,8 @@ private slots:
         QTest::mouseClick(window.cmdProceed(), Qt::LeftButton);
         window.repaint();
         // A freeze check, not a measure: the sanitizers slow everything down several times.
-        QVERIFY2(timer.elapsed() < 500 * AMORIX_TIME_SCALE, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+        QVERIFY2(timer.elapsed() < qint64{500} * AMORIX_TIME_SCALE,
+                 qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
 
         if (shown.isEmpty()) {
             QCOMPARE(desktop.messageTexts(), QStringList{"Please Enter Your Name"});

@@ -275,7 +275,7 @@ private slots:
         QTest::addColumn<Referral>("referral");
         QTest::addColumn<QString>("message");
         const Referral good{"Anna", "anna@x.org", "Hi", "Ben", "ben@x.org"};
-        const auto with = [&](std::function<void(Referral&)> change) {
+        const auto with = [&](const std::function<void(Referral&)>& change) {
             Referral r = good;
             change(r);
             return r;
