@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,37 +38,23 @@ void writeFile(const QString& path, const QByteArray& contents)
     file.write(contents);
 }
 
-// Makes a folder read-only for as long as it lives: its permissions, and for
-// root, whom permissions do not stop, the file system's immutable flag.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(QString path)
-        : path_(std::move(path))
-    {
-        if (path_.isEmpty())
-            return;
-        QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner));
 #ifdef Q_OS_UNIX
-        if (::geteuid() == 0)
-            QCOMPARE(QProcess::execute("chattr", {"+i", path_}), 0);
+// While the guard lives, the folder is read-only where `closed` says so: its
+// permissions, and for root, whom they do not stop, the immutable flag.
+auto readOnly(const QString& path, bool closed)
+{
+    const bool root = closed && ::geteuid() == 0;
+    if (closed)
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    if (root)
+        QProcess::execute("chattr", {"+i", path});
+    return qScopeGuard([=] {
+        if (root)
+            QProcess::execute("chattr", {"-i", path});
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+}
 #endif
-    }
-    ~ReadOnlyFolder()
-    {
-        if (path_.isEmpty())
-            return;
-#ifdef Q_OS_UNIX
-        if (::geteuid() == 0)
-            QProcess::execute("chattr", {"-i", path_});
-#endif
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
-
-private:
-    QString path_;
-};
 
 } // namespace
 
@@ -129,14 +116,17 @@ private slots:
     {
         QFETCH(QByteArray, contents);
         QFETCH(bool, readOnlyFolder);
-#ifndef Q_OS_UNIX
-        if (readOnlyFolder)
-            QSKIP("a folder's read-only mark on Windows does not keep its files from being removed");
-#endif
         const QString lock = readOnlyFolder ? folder.filePath("read-only/amorix.lock") : lockPath();
         QVERIFY(QDir().mkpath(QFileInfo(lock).path()));
         writeFile(lock, contents);
-        const ReadOnlyFolder closed(readOnlyFolder ? QFileInfo(lock).path() : QString());
+#ifdef Q_OS_UNIX
+        const auto reopen = readOnly(QFileInfo(lock).path(), readOnlyFolder);
+        if (readOnlyFolder)
+            QVERIFY(!QFile::remove(lock)); // the folder keeps its file
+#else
+        if (readOnlyFolder)
+            QSKIP("a folder's read-only mark on Windows does not keep its files from being removed");
+#endif
         LockFileInstance next(lock);
         QVERIFY(!next.previousInstanceRunning());
         // ...and now holds it for real.
