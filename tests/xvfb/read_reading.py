@@ -45,27 +45,20 @@ EXPECTED = {
     "Love interpretation": "There are possible difficulties because of your different temperaments.",
 }
 
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
 def read(app):
+    """The values, links and text boxes, and the names (values by their
+    description) of what is showing."""
     values, links, boxes, shown = {}, [], {}, set()
     for node in walk(app):
         role = node.getRoleName()
         if role == "label" and node.description in EXPECTED:
             values[node.description] = node.name
-            key = node.description
         elif role == "link":
             links.append(node.name)
-            key = node.name
         elif role == "text":
             boxes[node.name] = node
-            key = node.name
-        else:
-            key = node.name
-        if showing(node):
-            shown.add(key)
+        if node.getState().contains(pyatspi.STATE_SHOWING):
+            shown.add(node.description if node.description in EXPECTED else node.name)
     return values, links, boxes, shown
 
 
@@ -84,13 +77,9 @@ problems = []
 banners = [name for name in shown if name.startswith(BANNERS)]
 if len(banners) != 1:
     problems.append(f"banner links showing: {banners}")
-reading_part = set(EXPECTED) | {"Back"}
-entries_part = {"Your name", "Your partner's name", "Get My Amorix Reading"}
-if mode == "entries":
-    expected_seen = entries_part
-else:
-    expected_seen = {row for row in EXPECTED if row.startswith("Your ")} | {"Back"}
-seen = shown & (reading_part | entries_part)
+entries = {"Your name", "Your partner's name", "Get My Amorix Reading"}
+seen = shown & (set(EXPECTED) | {"Back"} | entries)
+expected_seen = entries if mode == "entries" else {row for row in EXPECTED if row.startswith("Your ")} | {"Back"}
 if seen != expected_seen:
     problems.append(f"showing {sorted(seen)}, expected {sorted(expected_seen)}")
 for row, start in EXPECTED.items():

@@ -9,19 +9,11 @@ source "$(dirname "$0")/lib.sh"
 openbox --sm-disable > "$SANDBOX/openbox.log" 2>&1 &
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 wait_until 10 wm_running || fail "openbox did not start"
-# "x y width height" of a window's place grown by the frame drawn round it.
-frame_of() {
-    local x y w h left right top bottom
-    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-                                                 /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-    IFS=', ' read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //')
-    echo $((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))
-}
-centred() {
-    local x y w h
-    read -r x y w h < <(frame_of "$1")
-    [ $(((2 * x + w - 1280) ** 2)) -le 1 ] && [ $(((2 * y + h - 1024) ** 2)) -le 1 ]
-}
+# The window's place, grown by the frame drawn round it, centred on the screen.
+frame_of() { xwininfo -id "$1" | awk '/Absolute upper-left [XY]/ {printf "%s ", $4} /Width:|Height:/ {printf "%s ", $2}'
+             xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'; }
+centred() { frame_of "$1" | awk '{x = $1 - $5; y = $2 - $7; w = $3 + $5 + $6; h = $4 + $7 + $8
+                                  exit !((2 * x + w - 1280) ^ 2 <= 1 && (2 * y + h - 1024) ^ 2 <= 1)}'; }
 
 open_main_window
 
@@ -38,7 +30,7 @@ running "$app" || fail "the program ended during the reading"
 keys alt+f x                           # File, Exit: the exit screen replaces the main window
 wait_until 10 window_gone "$WINDOW_TITLE" "$main" || fail "the main window is still there"
 exit_screen=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no exit screen"
-wait_until 5 centred "$exit_screen" || fail "the exit screen's frame stands at $(frame_of "$exit_screen")"
+wait_until 5 centred "$exit_screen" || fail "the exit screen's place and frame: $(frame_of "$exit_screen")"
 wait_until 5 window_active "$exit_screen" || fail "the exit screen did not get the keyboard"
 keys Return                            # the focus is on E&xit
 wait_for_exit "$app" 10 || fail "the program did not end after Exit"
