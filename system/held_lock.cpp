@@ -56,10 +56,8 @@ HeldLock::Outcome HeldLock::tryOnce()
     // is no longer the lock, and the file now at the path is tried instead.
     for (int attempt = 0; attempt < 3; ++attempt) {
         auto file = std::make_unique<QFile>(path_);
-        // A file that cannot be written (in a folder that became read-only)
-        // is held just as well open for reading.
-        if (!file->open(QIODevice::ReadWrite) && !file->open(QIODevice::ReadOnly))
-            return Outcome::Unusable;
+        if (const auto opening = platform::openLockFile(*file); opening != platform::LockFileOpening::Opened)
+            return opening == platform::LockFileOpening::InUse ? Outcome::HeldElsewhere : Outcome::Unusable;
         if (!platform::holdExclusively(*file))
             return Outcome::HeldElsewhere;
         if (!platform::stillAt(*file, path_))

@@ -28,6 +28,12 @@ std::unique_ptr<SettingsStore> openUserSettings(const QString& executableName);
 // there is none (the program then runs without the lock).
 QString lockFolder();
 
+// Opens a lock file for holding, made where missing. A file that can only
+// be read (its folder became read-only) is opened for reading where that
+// still holds it (Linux); a file another program keeps open for itself
+// alone (Qt's own lock files on Windows) is in use.
+enum class LockFileOpening { Opened, InUse, Unusable };
+LockFileOpening openLockFile(QFile& file);
 // An exclusive lock on an open file, taken at once or not at all; the
 // system drops it when the file is closed or the process ends.
 bool holdExclusively(QFile& file);

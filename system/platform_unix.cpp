@@ -59,6 +59,12 @@ const CodePage& systemCodePage() { return latin1CodePage(); }
 
 void markRunning() { }
 
+LockFileOpening openLockFile(QFile& file)
+{
+    return file.open(QIODevice::ReadWrite) || file.open(QIODevice::ReadOnly) ? LockFileOpening::Opened
+                                                                             : LockFileOpening::Unusable;
+}
+
 bool holdExclusively(QFile& file) { return ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0; }
 
 bool stillAt(QFile& file, const QString& path)

@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
 
@@ -76,6 +77,15 @@ void markRunning()
     // one is always there.
     CreateMutexW(nullptr, FALSE, L"QXAmorixRunning");
     CreateMutexW(nullptr, FALSE, L"Global\\QXAmorixRunning");
+}
+
+LockFileOpening openLockFile(QFile& file)
+{
+    if (file.open(QIODevice::ReadWrite))
+        return LockFileOpening::Opened;
+    // A file there that could be written is kept open by its owner alone.
+    const QFileInfo existing(file.fileName());
+    return existing.exists() && existing.isWritable() ? LockFileOpening::InUse : LockFileOpening::Unusable;
 }
 
 bool holdExclusively(QFile& file)
