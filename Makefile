@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 
 # The Debian packages each target needs, by purpose; tools/install_packages.sh
 # installs the missing ones.
-BUILD_PACKAGES := cmake make g++ qt6-base-dev fonts-dejavu-core
+BUILD_PACKAGES := cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core
 RUN_PACKAGES := $(BUILD_PACKAGES) xdg-utils
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xdotool x11-utils openbox dbus at-spi2-core python3-pyatspi valgrind qt6ct \
                  dpkg-dev desktop-file-utils appstream lintian
@@ -23,7 +23,7 @@ INSTALL := bash tools/install_packages.sh
 # Extra CMake options for every build, as CI passes -DAMORIX_WERROR=ON.
 CMAKE_OPTIONS ?=
 
-.PHONY: help format format-check tidy all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
+.PHONY: help format format-check tidy translations all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
         windows-deps windows-qt windows test-windows screenshots-windows
 
 all: build
@@ -44,6 +44,11 @@ tidy: build
 	python3 -c 'import json, sys; print("\n".join(sorted({e["file"] for e in json.load(open(sys.argv[1])) if "/$(BUILD_DIR)/" not in e["file"]})))' \
 	  $(BUILD_DIR)/compile_commands.json | xargs -P $(JOBS) -n 6 clang-tidy -p $(BUILD_DIR) --quiet --warnings-as-errors='*'
 
+# The translation sources in translations/, brought up to date with the
+# program's texts by lupdate.
+translations: configure
+	cmake --build $(BUILD_DIR) --target amorix_program_lupdate
+
 help:
 	@echo "make run                 install what is missing, build, open the program"
 	@echo "make test                install what is missing, build, run every test"
@@ -56,6 +61,7 @@ help:
 	@echo "make windows             the Windows program and installer"
 	@echo "make test-windows        the Windows build's tests under Wine"
 	@echo "make screenshots-windows the installer's pages under Wine"
+	@echo "make translations        bring the translation sources up to date (lupdate)"
 	@echo "make format              apply the house style (.clang-format)"
 	@echo "make format-check        fail where the house style is not kept"
 	@echo "make tidy                clang-tidy's checks over every source file"

@@ -58,19 +58,19 @@ frmAbout::frmAbout(QWidget* parent)
     Label2_->adjustSize();
 
     Label1_ = tealLabel(this,
-                        QStringLiteral("QX Amorix gives you a better view about the nature of your relationship "
-                                       "with your  partner based on birth number calculations."),
+                        tr("QX Amorix gives you a better view about the nature of your relationship "
+                           "with your  partner based on birth number calculations."),
                         twips(720, 390, 6195, 615), verdana(8.25), colour::black);
 
-    lblHomePage_ = tealLink(this, QStringLiteral("Click here to visit ") + modHelp::homePageAddress(), 2865, 1005);
+    lblHomePage_ = tealLink(this, tr("Click here to visit %1").arg(modHelp::homePageAddress()), 2865, 1005);
     connect(lblHomePage_, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
     Label3_ = tealLabel(this,
-                        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                       "online. Get this software fully branded for your website."),
+                        tr("Home Business Opportunity. Start your own Internet business and make money "
+                           "online. Get this software fully branded for your website."),
                         twips(60, 1560, 6885, 435), verdana(8.25, true), colour::white);
 
-    lblCoBrand_ = tealLink(this, QStringLiteral("Click here for more details"), 4650, 1995);
+    lblCoBrand_ = tealLink(this, tr("Click here for more details"), 4650, 1995);
     connect(lblCoBrand_, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
 
     // A two-pixel rule across the whole dialog.
@@ -78,7 +78,7 @@ frmAbout::frmAbout(QWidget* parent)
     Line2_->setGeometry(QRect(pixels(-30), pixels(2550) - 1, pixels(7080 + 30), 2));
     setColours(Line2_, colour::white, colour::black);
 
-    cmdOK_ = commandButton(QStringLiteral("OK"), this);
+    cmdOK_ = commandButton(tr("OK"), this);
     cmdOK_->setGeometry(twips(5730, 2640, 1260, 345));
     cmdOK_->setFont(verdana(8.25));
     cmdOK_->setDefault(true);

@@ -1,5 +1,6 @@
 // The fixed reading texts: a personal text for each birth number, a love
-// text for each love number and one significance text. UTF-8.
+// text for each love number and one significance text, in English and
+// UTF-8; the layer above translates them (context "amorix::Interpretations").
 #pragma once
 
 #include <string_view>

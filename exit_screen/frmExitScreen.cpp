@@ -27,29 +27,41 @@
 
 namespace amorix {
 
-const std::array<QString, 4> kSupportTexts = {
-    QStringLiteral("Velmora Softwares, such as this can be created and maintained only with your support. The best "
-                   "way to support Velmora Board is to visit Velmora regularly and take part in the discussions and "
-                   "other activities on the board."),
-    QStringLiteral("Visit Velmora regularly. Support Velmora by taking part in the discussions and other activities. "
-                   "These softwares cannot be supported and maintained, without you regularly visiting Velmora"),
-    QStringLiteral("Velmora is a FREE online discussion forum for all things mystic. To help Velmora develop and "
-                   "maintain this software visit Velmora regularly."),
-    QStringLiteral("Velmora needs your help. All you need to do is visit Velmora regularly and take part in the "
-                   "various discussions and activites to help us maintain and develop more Velmora Softwares."),
+namespace {
+
+constexpr std::array<const char*, kSupportTextCount> kSupportTexts = {
+    QT_TRANSLATE_NOOP("amorix::frmExitScreen",
+                      "Velmora Softwares, such as this can be created and maintained only with your support. The "
+                      "best way to support Velmora Board is to visit Velmora regularly and take part in the "
+                      "discussions and other activities on the board."),
+    QT_TRANSLATE_NOOP("amorix::frmExitScreen",
+                      "Visit Velmora regularly. Support Velmora by taking part in the discussions and other "
+                      "activities. These softwares cannot be supported and maintained, without you regularly "
+                      "visiting Velmora"),
+    QT_TRANSLATE_NOOP("amorix::frmExitScreen",
+                      "Velmora is a FREE online discussion forum for all things mystic. To help Velmora develop "
+                      "and maintain this software visit Velmora regularly."),
+    QT_TRANSLATE_NOOP("amorix::frmExitScreen",
+                      "Velmora needs your help. All you need to do is visit Velmora regularly and take part in the "
+                      "various discussions and activites to help us maintain and develop more Velmora Softwares."),
 };
 
-// Two paragraphs: the run of 61 spaces between them shows as a gap.
-const QString kCatalogueText =
-    QStringLiteral("If you have enjoyed this software you will surely be interested in our other Velmora Softwares. "
-                   "Velmora is one of the world")
-    + QChar(0x2019)
-    + QStringLiteral("s largest sources of programs on astrology, psychic matters, tarot, numerology and the "
-                     "occult.")
-    + QString(61, u' ')
-    + QStringLiteral("All the programs in the Velmora Softwares suite are simple and easy to use. They are fun and "
-                     "informative at the same time. Try them out and share the experience with your friends and "
-                     "family. ");
+} // namespace
+
+QString supportText(std::size_t index) { return frmExitScreen::tr(kSupportTexts.at(index)); }
+
+QString catalogueText()
+{
+    // Two paragraphs: the run of 61 spaces between them shows as a gap.
+    return frmExitScreen::tr("If you have enjoyed this software you will surely be interested in our other Velmora "
+                             "Softwares. Velmora is one of the world\u2019s largest sources of programs on astrology, "
+                             "psychic matters, tarot, numerology and the occult.")
+        + QString(61, u' ')
+        + frmExitScreen::tr("All the programs in the Velmora Softwares suite are simple and easy to use. They are fun "
+                            "and informative at the same time. Try them out and share the experience with your "
+                            "friends and family.")
+        + u' ';
+}
 
 namespace {
 
@@ -81,14 +93,14 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     Label1_->setGeometry(twips(1080, 240, 5910, 435));
     Label1_->setFont(faceFont(QStringLiteral("MS Sans Serif"), 18));
 
-    Label2_ = new QLabel(kSupportTexts[1], this);
+    Label2_ = new QLabel(supportText(1), this);
     Label2_->setGeometry(twips(120, 840, 6975, 1095));
     Label2_->setFont(verdana(9.75, true));
     Label2_->setWordWrap(true);
     Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2_->setTextFormat(Qt::PlainText);
 
-    Check1_ = new QCheckBox(QStringLiteral("Click Here To Visit Velmora Now"), this);
+    Check1_ = new QCheckBox(tr("Click Here To Visit Velmora Now"), this);
     Check1_->setStyle(classicStyle()); // pressed, focused and announced by its whole rectangle
     Check1_->setGeometry(twips(30, 2040, 7185, 555));
     Check1_->setFont(verdana(14.25));
@@ -96,7 +108,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     setTextColour(Check1_, colour::blue);
     connect(Check1_, &QCheckBox::toggled, this, &frmExitScreen::Check1_Click);
 
-    cmdClose_ = commandButton(QStringLiteral("E&xit"), this);
+    cmdClose_ = commandButton(tr("E&xit"), this);
     cmdClose_->setGeometry(twips(6000, 2760, 1245, 375));
     cmdClose_->setDefault(true);
     connect(cmdClose_, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
@@ -104,9 +116,9 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     Frame2_ = new ReferAFriendForm(this);
     paintNavy(Frame2_, twips(120, 3240, 7065, 1455));
 
-    Frame6_ = captionedFrame(QStringLiteral("Download Velmora Softwares"), this);
+    Frame6_ = captionedFrame(tr("Download Velmora Softwares"), this);
     paintNavy(Frame6_, twips(7320, 120, 3735, 4575));
-    Label3_ = new ParagraphLabel(kCatalogueText, Frame6_);
+    Label3_ = new ParagraphLabel(catalogueText(), Frame6_);
     Label3_->setGeometry(twips(120, 360, 3495, 3855));
     Label3_->setFont(verdana(9));
     Label3_->setWordWrap(true);
@@ -114,7 +126,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     Label3_->setTextFormat(Qt::PlainText);
     setTextColour(Label3_, colour::white);
 
-    lblGoToHome_ = new LinkLabel(QStringLiteral("Click Here To Visit Velmora Softwares"), Frame6_);
+    lblGoToHome_ = new LinkLabel(tr("Click Here To Visit Velmora Softwares"), Frame6_);
     lblGoToHome_->setGeometry(twips(75, 4250, 3585, 210));
     lblGoToHome_->setFont(verdana(9, true, true));
     setTextColour(lblGoToHome_, colour::yellow);
@@ -134,7 +146,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
 void frmExitScreen::Form_Load()
 {
     dice().seedFromClock();
-    Label2_->setText(kSupportTexts[static_cast<std::size_t>(drawBelow(static_cast<int>(kSupportTexts.size())))]);
+    Label2_->setText(supportText(static_cast<std::size_t>(drawBelow(static_cast<int>(kSupportTextCount)))));
     // Topmost is set with the window flags above; showing it is the caller's.
 }
 

@@ -17,10 +17,11 @@ namespace amorix {
 
 class LinkLabel;
 
-// The four texts asking the user to support the maker.
-extern const std::array<QString, 4> kSupportTexts;
-// The catalogue text beside the form.
-extern const QString kCatalogueText;
+// The texts asking the user to support the maker, in the user's language.
+constexpr std::size_t kSupportTextCount = 4;
+QString supportText(std::size_t index);
+// The catalogue text beside the form, in the user's language.
+QString catalogueText();
 
 class frmExitScreen : public QWidget {
     Q_OBJECT

@@ -14,7 +14,7 @@ void TellAFriend(const Referral& referral)
     }
     const QString address = requestAddress(referral);
     if (!modHelp::addressFits(address)) {
-        tellUser(kRequestTooLong, MessageIcon::Critical);
+        tellUser(requestTooLong(), MessageIcon::Critical);
         return;
     }
     modHelp::OpenAddress(address);

@@ -9,6 +9,7 @@
 #include "rules/text_rules.h"
 #include "system/seams.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -23,8 +24,8 @@ namespace {
 
 const char* const kPlaceholderProperty = "amorixPlaceholder";
 
-// The message box keeps its text with Windows line breaks, as typed.
-const QString kMessageDesignText = QStringLiteral("Your Message\r\n");
+// The boxes' first texts, which the request's checks count as empty.
+QString placeholder(const char* english) { return QCoreApplication::translate("amorix::modTellAFriend", english); }
 
 QLineEdit* formBox(QWidget* frame, const QString& placeholder, const QRect& place)
 {
@@ -39,23 +40,24 @@ QLineEdit* formBox(QWidget* frame, const QString& placeholder, const QRect& plac
 } // namespace
 
 ReferAFriendForm::ReferAFriendForm(QWidget* parent)
-    : QGroupBox(QStringLiteral("Refer A Friend"), parent)
+    : QGroupBox(tr("Refer A Friend"), parent)
 {
     setStyle(classicStyle());
 
-    txtName_ = formBox(this, QStringLiteral("Your Name"), twips(85, 360, 3375, 285));
-    txtEmail_ = formBox(this, QStringLiteral("Your Email Address"), twips(3600, 360, 3375, 285));
-    txtFriendEmail_ = formBox(this, QStringLiteral("Friend's Email Address"), twips(3600, 720, 3375, 285));
-    txtFriendName_ = formBox(this, QStringLiteral("Friend's Name"), twips(85, 720, 3375, 285));
+    txtName_ = formBox(this, placeholder("Your Name"), twips(85, 360, 3375, 285));
+    txtEmail_ = formBox(this, placeholder("Your Email Address"), twips(3600, 360, 3375, 285));
+    txtFriendEmail_ = formBox(this, placeholder("Friend's Email Address"), twips(3600, 720, 3375, 285));
+    txtFriendName_ = formBox(this, placeholder("Friend's Name"), twips(85, 720, 3375, 285));
 
     // Lies below the frame's lower edge, so it is never seen, yet it takes
     // part in the Tab order and its text travels with the request.
     txtMessage_ = new QPlainTextEdit(this);
     txtMessage_->setGeometry(twips(4800, 3600, 1815, 495));
     txtMessage_->setTabChangesFocus(true);
-    txtMessage_->setProperty(kPlaceholderProperty, QStringLiteral("Your Message"));
-    txtMessage_->setAccessibleName(QStringLiteral("Your Message"));
-    setBoxText(txtMessage_, kMessageDesignText);
+    txtMessage_->setProperty(kPlaceholderProperty, placeholder("Your Message"));
+    txtMessage_->setAccessibleName(placeholder("Your Message"));
+    // The message box keeps its text with Windows line breaks, as typed.
+    setBoxText(txtMessage_, placeholder("Your Message") + QStringLiteral("\r\n"));
 
     for (QWidget* box :
          {static_cast<QWidget*>(txtName_), static_cast<QWidget*>(txtEmail_), static_cast<QWidget*>(txtFriendEmail_),
@@ -64,7 +66,7 @@ ReferAFriendForm::ReferAFriendForm(QWidget* parent)
         box->installEventFilter(this);
     }
 
-    cmdSubmit_ = commandButton(QStringLiteral("Refer A Friend &Now"), this);
+    cmdSubmit_ = commandButton(tr("Refer A Friend &Now"), this);
     cmdSubmit_->setGeometry(twips(1920, 1080, 3375, 285));
     cmdSubmit_->setFont(verdana(8.25, true));
     connect(cmdSubmit_, &QPushButton::clicked, this, &ReferAFriendForm::cmdSubmit_Click);
@@ -140,7 +142,7 @@ bool ReferAFriendForm::email_KeyPress(QWidget* box, const QString& typed)
 {
     if (typed != QStringLiteral(" "))
         return false;
-    tellUser(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
+    tellUser(tr("Email Address Cannot Contain Space"), MessageIcon::Critical);
     box->setFocus();
     return true; // the space is not inserted
 }

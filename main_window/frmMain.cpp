@@ -45,8 +45,8 @@ frmMain::frmMain(QWidget* parent)
     setCentralWidget(window);
 
     Label61_ = bannerLink(window,
-                          QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For "
-                                         "Everything Mystic. Visit Velmora Now"),
+                          tr("The Most Popular Online Mystic Discussion Board. Best Resource For "
+                             "Everything Mystic. Visit Velmora Now"),
                           twips(862, 0, 6510, 465), false);
     Label61_->setAlignment(Qt::AlignCenter);
     connect(Label61_, &LinkLabel::clicked, this, &frmMain::Label61_Click);

@@ -20,17 +20,16 @@ InputArea::InputArea(QWidget* parent)
 {
     placeView(this, twips(0, 480, 8250, 4200), colour::darkGrey);
     wrappedLabel(this,
-                 QStringLiteral("Let QX Amorix tell you more about your relationship. Just enter your partner's and "
-                                "your date of birth and know more about your love prospects!"),
+                 tr("Let QX Amorix tell you more about your relationship. Just enter your partner's and "
+                    "your date of birth and know more about your love prospects!"),
                  twips(240, 120, 7755, 675), colour::white);
 
-    fraDetails_[0] = new PersonDetails(QStringLiteral("Your Personal Details"), QStringLiteral("Your"), this);
+    fraDetails_[0] = new PersonDetails(tr("Your Personal Details"), 0, this);
     fraDetails_[0]->setGeometry(twips(1875, 960, 4500, 1250));
-    fraDetails_[1] =
-        new PersonDetails(QStringLiteral("Your Partner's Personal Details"), QStringLiteral("Your partner's"), this);
+    fraDetails_[1] = new PersonDetails(tr("Your Partner's Personal Details"), 1, this);
     fraDetails_[1]->setGeometry(twips(1875, 2325, 4500, 1250));
 
-    cmdProceed_ = commandButton(QStringLiteral("&Get My Amorix Reading"), this);
+    cmdProceed_ = commandButton(tr("&Get My Amorix Reading"), this);
     cmdProceed_->setGeometry(twips(1875, 3690, 4500, 375));
     cmdProceed_->setFont(verdana(8.25, true));
 

@@ -16,6 +16,33 @@
 namespace amorix {
 namespace {
 
+// How a screen reader announces each control, for the user and the partner.
+struct Announced {
+    const char* name;
+    const char* month;
+    const char* day;
+    const char* year;
+};
+constexpr Announced kAnnounced[reading::kPersons] = {
+    {QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your name"),
+     QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your birth month"),
+     QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your birth day"),
+     QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your birth year")},
+    {QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your partner's name"),
+     QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your partner's birth month"),
+     QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your partner's birth day"),
+     QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your partner's birth year")},
+};
+
+constexpr const char* kMonths[] = {
+    QT_TRANSLATE_NOOP("amorix::PersonDetails", "January"),   QT_TRANSLATE_NOOP("amorix::PersonDetails", "February"),
+    QT_TRANSLATE_NOOP("amorix::PersonDetails", "March"),     QT_TRANSLATE_NOOP("amorix::PersonDetails", "April"),
+    QT_TRANSLATE_NOOP("amorix::PersonDetails", "May"),       QT_TRANSLATE_NOOP("amorix::PersonDetails", "June"),
+    QT_TRANSLATE_NOOP("amorix::PersonDetails", "July"),      QT_TRANSLATE_NOOP("amorix::PersonDetails", "August"),
+    QT_TRANSLATE_NOOP("amorix::PersonDetails", "September"), QT_TRANSLATE_NOOP("amorix::PersonDetails", "October"),
+    QT_TRANSLATE_NOOP("amorix::PersonDetails", "November"),  QT_TRANSLATE_NOOP("amorix::PersonDetails", "December"),
+};
+
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 
@@ -29,42 +56,44 @@ QStringList numbers(int first, int last)
 
 } // namespace
 
-PersonDetails::PersonDetails(const QString& caption, const QString& whose, QWidget* parent)
+PersonDetails::PersonDetails(const QString& caption, int person, QWidget* parent)
     : QGroupBox(caption, parent)
 {
     setStyle(classicStyle());
     setColours(this, colour::brown, colour::teal);
 
-    QLabel* nameTitle = captionLabel(this, QStringLiteral("Name"), twips(120, 403, 555, 195), colour::brown);
+    const Announced& announced = kAnnounced[person];
+    QLabel* nameTitle = captionLabel(this, tr("Name"), twips(120, 403, 555, 195), colour::brown);
     txtName_ = new QLineEdit(this);
     txtName_->setGeometry(twips(1320, 350, 3050, 300));
     txtName_->setMaxLength(std::numeric_limits<int>::max()); // no length limit
-    txtName_->setAccessibleName(whose + QStringLiteral(" name"));
+    txtName_->setAccessibleName(tr(announced.name));
     nameTitle->setBuddy(txtName_);
+    // The title may run on up to its box, where a translation is longer
+    // than the English caption; the English one draws as laid out.
+    nameTitle->resize(txtName_->x() - nameTitle->x(), nameTitle->height());
 
-    QLabel* dateTitle = captionLabel(this, QStringLiteral("Birth Day"), twips(120, 860, 900, 195), colour::brown);
-    const auto list = [&](const QRect& place, const QString& what) {
+    QLabel* dateTitle = captionLabel(this, tr("Birth Day"), twips(120, 860, 900, 195), colour::brown);
+    const auto list = [&](const QRect& place, const char* what) {
         auto* combo = new QComboBox(this);
         combo->setGeometry(place);
         // On Linux a list is announced by its current item; the description
         // says whose date part it is.
-        combo->setAccessibleName(whose + u' ' + what);
-        combo->setAccessibleDescription(whose + u' ' + what);
+        combo->setAccessibleName(tr(what));
+        combo->setAccessibleDescription(tr(what));
         return combo;
     };
-    cboMonth_ = list(twips(1320, 800, 1455, 315), QStringLiteral("birth month"));
-    cboDate_ = list(twips(2805, 800, 650, 315), QStringLiteral("birth day"));
-    cboYear_ = list(twips(3495, 800, 900, 315), QStringLiteral("birth year"));
+    cboMonth_ = list(twips(1320, 800, 1455, 315), announced.month);
+    cboDate_ = list(twips(2805, 800, 650, 315), announced.day);
+    cboYear_ = list(twips(3495, 800, 900, 315), announced.year);
     dateTitle->setBuddy(cboMonth_);
 }
 
 void PersonDetails::load()
 {
-    static const QStringList months = {
-        QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),    QStringLiteral("April"),
-        QStringLiteral("May"),       QStringLiteral("June"),     QStringLiteral("July"),     QStringLiteral("August"),
-        QStringLiteral("September"), QStringLiteral("October"),  QStringLiteral("November"), QStringLiteral("December"),
-    };
+    QStringList months;
+    for (const char* month : kMonths)
+        months.append(tr(month));
     static const QStringList days = numbers(1, 31);
     static const QStringList years = numbers(kFirstYear, kLastYear);
     // Each list is filled in one go, which is quicker than item by item.

@@ -15,8 +15,8 @@ namespace amorix {
 class PersonDetails : public QGroupBox {
     Q_OBJECT
 public:
-    // whose: how the controls are announced, "Your" or "Your partner's".
-    PersonDetails(const QString& caption, const QString& whose, QWidget* parent);
+    // person: 0 the user, 1 the partner, as the controls are announced.
+    PersonDetails(const QString& caption, int person, QWidget* parent);
 
     // Fills the lists and selects January 1, 1900 with the name empty, as
     // the window loads.

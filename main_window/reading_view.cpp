@@ -51,7 +51,7 @@ ReadingView::ReadingView(QWidget* parent)
         display = viewFrame(this, twips(0, 380, 8250, 3250), colour::darkGrey);
     buildValues();
 
-    cmdBack_ = commandButton(QStringLiteral("&Back"), this);
+    cmdBack_ = commandButton(tr("&Back"), this);
     cmdBack_->setGeometry(twips(7080, 3680, 1000, 400));
     cmdBack_->setFont(verdana(8.25, true));
 }
@@ -71,14 +71,14 @@ void ReadingView::buildTabStrip()
     TS_->setPalette(tabs);
     TS_->setDrawBase(false);
     TS_->setExpanding(false);
-    TS_->addTab(QStringLiteral("My Love Numerology Result"));
-    TS_->addTab(QStringLiteral("My Partner's Love Numerology Result"));
-    TS_->addTab(QStringLiteral("Love Number"));
+    TS_->addTab(tr("My Love Numerology Result"));
+    TS_->addTab(tr("My Partner's Love Numerology Result"));
+    TS_->addTab(tr("Love Number"));
     // All three tabs stay in sight; the narrow padding of the classic style
     // comes first, a smaller type only for a stand-in face wider still.
     TS_->setUsesScrollButtons(false);
     shrinkFontToFit(TS_, TS_->width(), [this] { return TS_->sizeHint().width(); });
-    TS_->setAccessibleName(QStringLiteral("Reading"));
+    TS_->setAccessibleName(tr("Reading"));
     connect(TS_, &QTabBar::currentChanged, this, &ReadingView::TS_Click);
     // Clicking the tab that is already selected still shows its frame.
     connect(TS_, &QTabBar::tabBarClicked, this, [this](int index) {
@@ -91,33 +91,35 @@ void ReadingView::buildValues()
 {
     // The two persons' frames carry the same rows; each value is read as its
     // text, described by its row title.
-    const QString whose[reading::kPersons] = {QStringLiteral("Your "), QStringLiteral("Partner's ")};
+    static const char* const described[reading::kPersons][reading::kRowsPerPerson] = {
+        {QT_TR_NOOP("Your name"), QT_TR_NOOP("Your date of birth"), QT_TR_NOOP("Your birth number"),
+         QT_TR_NOOP("Your significance"), QT_TR_NOOP("Your interpretation")},
+        {QT_TR_NOOP("Partner's name"), QT_TR_NOOP("Partner's date of birth"), QT_TR_NOOP("Partner's birth number"),
+         QT_TR_NOOP("Partner's significance"), QT_TR_NOOP("Partner's interpretation")},
+    };
     for (int person = 0; person < reading::kPersons; ++person) {
         QFrame* frame = fraDisplay_[person];
         const auto value = [&](reading::Row row) -> QLabel*& { return lblResult_[reading::valueIndex(person, row)]; };
-        autoSizeLabel(frame, QStringLiteral("Name"), 120, 240, colour::teal);
+        autoSizeLabel(frame, tr("Name"), 120, 240, colour::teal);
         value(reading::Name) = autoSizeLabel(frame, QStringLiteral("Name"), 2000, 240, colour::cyan);
-        autoSizeLabel(frame, QStringLiteral("Date Of Birth"), 120, 540, colour::teal);
+        autoSizeLabel(frame, tr("Date Of Birth"), 120, 540, colour::teal);
         value(reading::DateOfBirth) = autoSizeLabel(frame, QStringLiteral("Date"), 2000, 540, colour::cyan);
-        autoSizeLabel(frame, QStringLiteral("Birth Number"), 120, 840, colour::teal);
+        autoSizeLabel(frame, tr("Birth Number"), 120, 840, colour::teal);
         value(reading::BirthNumber) = autoSizeLabel(frame, QStringLiteral("0"), 2000, 840, colour::cyan);
-        autoSizeLabel(frame, QStringLiteral("Significance"), 120, 1140, colour::teal);
+        autoSizeLabel(frame, tr("Significance"), 120, 1140, colour::teal);
         value(reading::Significance) = wrappedLabel(frame, QString(), twips(120, 1440, 8000, 435), colour::cyan);
-        autoSizeLabel(frame, QStringLiteral("Interpretation"), 120, 1980, colour::teal);
+        autoSizeLabel(frame, tr("Interpretation"), 120, 1980, colour::teal);
         value(reading::Interpretation) = wrappedLabel(frame, QString(), twips(120, 2280, 8000, 795), colour::cyan);
 
-        value(reading::Name)->setAccessibleDescription(whose[person] + QStringLiteral("name"));
-        value(reading::DateOfBirth)->setAccessibleDescription(whose[person] + QStringLiteral("date of birth"));
-        value(reading::BirthNumber)->setAccessibleDescription(whose[person] + QStringLiteral("birth number"));
-        value(reading::Significance)->setAccessibleDescription(whose[person] + QStringLiteral("significance"));
-        value(reading::Interpretation)->setAccessibleDescription(whose[person] + QStringLiteral("interpretation"));
+        for (int row = 0; row < reading::kRowsPerPerson; ++row)
+            value(reading::Row(row))->setAccessibleDescription(tr(described[person][row]));
     }
     QFrame* love = fraDisplay_[2];
-    autoSizeLabel(love, QStringLiteral("Love Number"), 120, 240, colour::teal);
+    autoSizeLabel(love, tr("Love Number"), 120, 240, colour::teal);
     lblResult_[reading::kLoveNumber] = autoSizeLabel(love, QStringLiteral("0"), 2000, 240, colour::cyan);
     lblResult_[reading::kLoveInterpretation] = wrappedLabel(love, QString(), twips(120, 600, 8000, 1035), colour::cyan);
-    lblResult_[reading::kLoveNumber]->setAccessibleDescription(QStringLiteral("Love number"));
-    lblResult_[reading::kLoveInterpretation]->setAccessibleDescription(QStringLiteral("Love interpretation"));
+    lblResult_[reading::kLoveNumber]->setAccessibleDescription(tr("Love number"));
+    lblResult_[reading::kLoveInterpretation]->setAccessibleDescription(tr("Love interpretation"));
 
     for (QLabel* value : lblResult_) {
         // Reachable with Tab, so that a screen reader reads each value in turn.

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "language.h"
 #include "update_reminder.h"
 
 #include "look/app_icon.h"
@@ -16,6 +17,9 @@ namespace amorix {
 
 int runApplication(const OpenMainWindow& openMainWindow)
 {
+    // The desktop's language (LANGUAGE and LANG on Linux, the display
+    // language on Windows).
+    useLanguage(QLocale::system());
     QApplication::setWindowIcon(appIcon());
     platform::markRunning();
     LockFileInstance instance;
@@ -32,7 +36,8 @@ void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMa
     bool alreadyRunning = false;
     resumeNext([&] { alreadyRunning = instance.previousInstanceRunning(); });
     if (alreadyRunning) {
-        tellUser(QStringLiteral("Application is already running"), MessageIcon::Information);
+        tellUser(QCoreApplication::translate("amorix::StartApplication", "Application is already running"),
+                 MessageIcon::Information);
         ExitApplication();
         return;
     }

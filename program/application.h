@@ -27,7 +27,7 @@ struct MainWindowParts {
 };
 using OpenMainWindow = std::function<MainWindowParts()>;
 
-// A whole run in a process whose QApplication exists: the icon, the
+// A whole run in a process whose QApplication exists: the language, the icon, the
 // single-instance lock, the user's settings, StartApplication, then the
 // event loop. Returns the process's exit status.
 int runApplication(const OpenMainWindow& openMainWindow);

@@ -5,11 +5,18 @@
 #include "system/seams.h"
 #include "system/settings_store.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <cstdlib>
 
 namespace amorix {
+
+QString updateQuestion()
+{
+    return QCoreApplication::translate("amorix::ShowUpdateReminder", "There maybe an update to this software available")
+        + u'\r' + QCoreApplication::translate("amorix::ShowUpdateReminder", "Do you want to check for an update?");
+}
 
 void ShowUpdateReminder(SettingsStore& store)
 {
@@ -28,7 +35,7 @@ void ShowUpdateReminder(SettingsStore& store)
     if (std::abs(days) < kReminderDays)
         return;
 
-    const MessageAnswer answer = tellUser(kUpdateQuestion, MessageIcon::Information, MessageButtons::YesNo);
+    const MessageAnswer answer = tellUser(updateQuestion(), MessageIcon::Information, MessageButtons::YesNo);
     if (!store.write(kReminderSetting, todayText))
         return;
     if (answer == MessageAnswer::Yes)

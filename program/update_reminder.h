@@ -12,8 +12,8 @@ inline const QString kReminderSetting = QStringLiteral("Duration");
 // The question comes once this many days or more lie between today and the
 // stored date, either way.
 constexpr int kReminderDays = 15;
-inline const QString kUpdateQuestion = QStringLiteral("There maybe an update to this software available") + QChar(u'\r')
-    + QStringLiteral("Do you want to check for an update?");
+// The question, its two sentences parted by a lone carriage return.
+QString updateQuestion();
 
 void ShowUpdateReminder(SettingsStore& store);
 

@@ -7,14 +7,27 @@
 #include "resume_next.h"
 #include "text_rules.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
+#include <string>
 
 namespace amorix::reading {
+namespace {
+
+// A reading text of the engine's in the user's language.
+QString translated(std::string_view english)
+{
+    return QCoreApplication::translate("amorix::Interpretations", std::string(english).c_str());
+}
+
+} // namespace
 
 std::optional<Problem> firstProblem(const Couple& couple)
 {
-    const QString missingName[kPersons] = {QStringLiteral("Please Enter Your Name"),
-                                           QStringLiteral("Please Enter Your Partner's Name")};
+    const QString missingName[kPersons] = {
+        QCoreApplication::translate("amorix::reading", "Please Enter Your Name"),
+        QCoreApplication::translate("amorix::reading", "Please Enter Your Partner's Name")};
     for (int person = 0; person < kPersons; ++person)
         if (trimSpaces(couple[person].name).isEmpty())
             return Problem{missingName[person], MessageIcon::Critical, person};
@@ -27,9 +40,13 @@ std::optional<Problem> firstProblem(const Couple& couple)
         switch (dateProblem(entries.dayIndex, entries.monthIndex, *year)) {
         case DateProblem::None: break;
         case DateProblem::FebruaryTooLong:
-            return Problem{QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information, {}};
+            return Problem{QCoreApplication::translate("amorix::reading", "Please Enter Correct Date Or Month!"),
+                           MessageIcon::Information,
+                           {}};
         case DateProblem::ThirtyDayMonth:
-            return Problem{QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information, {}};
+            return Problem{QCoreApplication::translate("amorix::reading", "Please Enter Correct Date Or Month !"),
+                           MessageIcon::Information,
+                           {}};
         }
     }
     return std::nullopt;
@@ -37,7 +54,10 @@ std::optional<Problem> firstProblem(const Couple& couple)
 
 QString dateOfBirth(const QString& monthText, int day, int year)
 {
-    return monthText + u' ' + QString::number(day) + QStringLiteral(", ") + QString::number(year);
+    // The month's name, the day and the year, in the order and with the
+    // marks of the user's language ("March 7, 1985").
+    return QCoreApplication::translate("amorix::reading", "%1 %2, %3", "date of birth: month name, day, year")
+        .arg(monthText, QString::number(day), QString::number(year));
 }
 
 Reading makeReading(const Couple& couple)
@@ -55,17 +75,17 @@ Reading makeReading(const Couple& couple)
             values[valueIndex(person, DateOfBirth)] = dateOfBirth(entries.monthText, *day, *year);
             birth[person] = attempt([&] { return birthNumber(*day, month, *year); });
         }
-        values[valueIndex(person, Significance)] = fromUtf8View(significanceText());
+        values[valueIndex(person, Significance)] = translated(significanceText());
         if (birth[person]) {
             values[valueIndex(person, BirthNumber)] = QString::number(*birth[person]);
             values[valueIndex(person, Interpretation)] =
-                attempt([&] { return fromUtf8View(personalInterpretation(*birth[person])); });
+                attempt([&] { return translated(personalInterpretation(*birth[person])); });
         }
     }
     if (birth[0] && birth[1]) {
         if (const auto love = attempt([&] { return loveNumber(*birth[0], *birth[1]); })) {
             values[kLoveNumber] = QString::number(*love);
-            values[kLoveInterpretation] = attempt([&] { return fromUtf8View(loveInterpretation(*love)); });
+            values[kLoveInterpretation] = attempt([&] { return translated(loveInterpretation(*love)); });
         }
     }
     return values;

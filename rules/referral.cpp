@@ -3,6 +3,7 @@
 #include "text_rules.h"
 #include "web_endpoints.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace amorix::modTellAFriend {
@@ -21,11 +22,11 @@ QString addressProblem(const QString& email, const QString& friendEmail)
     const QString own = trimSpaces(email);
     const QString other = trimSpaces(friendEmail);
     if (own == other)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Distinct Email Addresses");
     if (!own.contains(u'@') || !other.contains(u'@'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Proper Email Address");
     if (!own.contains(u'.') || !other.contains(u'.'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Proper Email Address");
     return QString();
 }
 
@@ -37,12 +38,16 @@ QString referralProblem(const Referral& referral)
         QString message;
     };
     const Check checks[] = {
-        {referral.name, QStringLiteral("Your Name"), QStringLiteral("Please Enter Your Name")},
-        {referral.email, QStringLiteral("Your Email Address"), QStringLiteral("Please Enter Your Email")},
-        {referral.message, QStringLiteral("Your Message"), QStringLiteral("Please Enter Your Message")},
-        {referral.friendName, QStringLiteral("Friend's Name"), QStringLiteral("Please Enter Your Friend's Name")},
-        {referral.friendEmail, QStringLiteral("Friend's Email Address"),
-         QStringLiteral("Please Enter Your Friend's Email")},
+        {referral.name, QCoreApplication::translate("amorix::modTellAFriend", "Your Name"),
+         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Name")},
+        {referral.email, QCoreApplication::translate("amorix::modTellAFriend", "Your Email Address"),
+         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Email")},
+        {referral.message, QCoreApplication::translate("amorix::modTellAFriend", "Your Message"),
+         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Message")},
+        {referral.friendName, QCoreApplication::translate("amorix::modTellAFriend", "Friend's Name"),
+         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Friend's Name")},
+        {referral.friendEmail, QCoreApplication::translate("amorix::modTellAFriend", "Friend's Email Address"),
+         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Friend's Email")},
     };
     for (const Check& check : checks) {
         const QString value = trimSpaces(check.value);
@@ -50,6 +55,12 @@ QString referralProblem(const Referral& referral)
             return check.message;
     }
     return QString();
+}
+
+QString requestTooLong()
+{
+    return QCoreApplication::translate("amorix::modTellAFriend",
+                                       "The request is too long to send. Please shorten your message.");
 }
 
 QString requestAddress(const Referral& referral)

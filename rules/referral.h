@@ -28,6 +28,6 @@ QString referralProblem(const Referral& referral);
 QString requestAddress(const Referral& referral);
 
 // Said when the request is longer than the desktop can be handed.
-inline const QString kRequestTooLong = QStringLiteral("The request is too long to send. Please shorten your message.");
+QString requestTooLong();
 
 } // namespace amorix::modTellAFriend

@@ -101,11 +101,11 @@ private slots:
     // return; the box shows them on two lines, the words unchanged.
     void updateQuestionShowsTwoLines()
     {
-        QVERIFY(kUpdateQuestion.contains(u'\r'));
-        QVERIFY(!kUpdateQuestion.contains(u'\n'));
+        QVERIFY(updateQuestion().contains(u'\r'));
+        QVERIFY(!updateQuestion().contains(u'\n'));
         const auto box =
-            buildMessageBox({kAppTitle, kUpdateQuestion, MessageIcon::Information, MessageButtons::YesNo, nullptr});
-        QCOMPARE(box->text(), QString(kUpdateQuestion).replace(u'\r', u'\n'));
+            buildMessageBox({kAppTitle, updateQuestion(), MessageIcon::Information, MessageButtons::YesNo, nullptr});
+        QCOMPARE(box->text(), QString(updateQuestion()).replace(u'\r', u'\n'));
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         QVERIFY(label);
         QVERIFY2(label->sizeHint().height() >= 2 * label->fontMetrics().lineSpacing(),

@@ -84,7 +84,7 @@ private slots:
         QVERIFY(s().windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(QApplication::activeWindow(), screen.data());
         QCOMPARE(QApplication::focusWidget(), s().cmdClose());
-        QCOMPARE(s().Label2()->text(), kSupportTexts[1]);
+        QCOMPARE(s().Label2()->text(), supportText(1));
         QCOMPARE(desktop->seeds, 1);
         QCOMPARE(s().Frame2()->title(), QStringLiteral("Refer A Friend"));
         QCOMPARE(s().Frame6()->title(), QStringLiteral("Download Velmora Softwares"));
@@ -95,7 +95,7 @@ private slots:
 
     void catalogueText()
     {
-        const QString& text = kCatalogueText;
+        const QString text = amorix::catalogueText();
         QVERIFY(text.startsWith("If you have enjoyed this software you will surely be interested in our other "
                                 "Velmora Softwares. "));
         const qsizetype gap = text.indexOf(QString(61, u' '));
@@ -127,7 +127,7 @@ private slots:
         QFETCH(int, index);
         desktop->draws = {draw};
         frmExitScreen other;
-        QCOMPARE(other.Label2()->text(), kSupportTexts[static_cast<std::size_t>(index)]);
+        QCOMPARE(other.Label2()->text(), supportText(static_cast<std::size_t>(index)));
         forms::remove(&other);
     }
 
@@ -297,7 +297,7 @@ private slots:
 
         QTest::mouseClick(s().Frame2()->cmdSubmit(), Qt::LeftButton);
         if (beyondLongest > 0) {
-            QCOMPARE(desktop->messageTexts(), QStringList{modTellAFriend::kRequestTooLong});
+            QCOMPARE(desktop->messageTexts(), QStringList{modTellAFriend::requestTooLong()});
             QCOMPARE(desktop->messages.front().icon, MessageIcon::Critical);
             QCOMPARE(desktop->messages.front().buttons, MessageButtons::Ok);
             QVERIFY(desktop->opened.isEmpty());

@@ -5,12 +5,14 @@
 #include "about_box/frmAbout.h"
 #include "exit_screen/frmExitScreen.h"
 #include "exit_screen/paragraph_label.h"
+#include "look/classic_style.h"
 #include "look/colours.h"
 #include "look/link_label.h"
 #include "look/window_placement.h"
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
 #include "program/application.h"
+#include "program/language.h"
 #include "stand_ins.h"
 #include "system/forms.h"
 #include "system/modHelp.h"
@@ -85,6 +87,31 @@ double prescribedContrast(const QColor& ink, const QColor& background)
         if (ink == text && distance(background, face) < 12)
             return contrast(text, face);
     return 4.5;
+}
+
+// Every text of the window that can be seen and does not show whole: a
+// one-line text wider than its place, a wrapped one taller, a button's or
+// frame's caption wider than its face.
+QStringList cutTexts(QWidget* window)
+{
+    QStringList cut;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const auto* frame = qobject_cast<QGroupBox*>(widget);
+        const QString text = label ? label->text() : button ? button->text() : frame ? frame->title() : QString();
+        const QRect room = widget->contentsRect();
+        const int wide = widget->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
+        const bool whole = label && label->wordWrap() ? label->heightForWidth(room.width()) <= room.height()
+            : qobject_cast<const QCheckBox*>(widget)  ? widget->sizeHint().width() <= room.width()
+            : button || frame                         ? wide + 2 * kFrameCaptionIndent <= room.width()
+                                                      : wide <= room.width();
+        if (!text.isEmpty() && !whole)
+            cut.append(text);
+    }
+    return cut;
 }
 
 // Every label and check box of the window whose text can be seen, with the
@@ -163,6 +190,9 @@ class TestKeyboardAndLook : public QObject {
     }
 
 private slots:
+    // The desktop's language, as the program takes it (the suite runs again
+    // under German and Spanish).
+    void initTestCase() { useLanguage(QLocale::system()); }
     void init()
     {
         beginRun();
@@ -196,9 +226,12 @@ private slots:
         const QPalette desktop = QApplication::palette();
         if (palette > 0)
             QApplication::setPalette(desktopPalette(palette == 1));
-        const QStringList shortfalls = contrastShortfalls(open(window));
+        QWidget* shown = open(window);
+        const QStringList shortfalls = contrastShortfalls(shown);
         QApplication::setPalette(desktop);
         QVERIFY2(shortfalls.isEmpty(), qPrintable(shortfalls.join(QStringLiteral("; "))));
+        // ...and shows whole, in whatever language the program speaks.
+        QVERIFY2(cutTexts(shown).isEmpty(), qPrintable(cutTexts(shown).join(QStringLiteral("; "))));
     }
 
     // Enter and Space press the focused button in every window.
@@ -549,7 +582,7 @@ private slots:
     void catalogueTextShowsAParagraphGap()
     {
         auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
-        QCOMPARE(exit->Label3()->text(), kCatalogueText); // the text itself is unchanged
+        QCOMPARE(exit->Label3()->text(), catalogueText()); // the text itself is unchanged
 
         // The longest run of empty pixel rows between the first and the last
         // line of text is a line high, not the leading between two lines.

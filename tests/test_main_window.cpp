@@ -6,6 +6,7 @@
 #include "main_window/frmMain.h"
 #include "main_window_driver.h"
 #include "program/composition.h"
+#include "program/language.h"
 #include "rules/text_rules.h"
 #include "stand_ins.h"
 #include "system/forms.h"
@@ -184,6 +185,23 @@ private slots:
         // What the reading covers is out of reach: hidden, its entries kept.
         QVERIFY(!inFront(w().fraMain()) && !inFront(w().fraResult()->fraDisplay(1))
                 && !inFront(w().fraResult()->fraDisplay(2)));
+    }
+
+    // In German the walk-through couple gets the same numbers, and reads
+    // the reading in German with the dates as German writes them.
+    void readingInGerman()
+    {
+        QVERIFY(useLanguage(QLocale(QLocale::German)));
+        delete window;
+        window = qobject_cast<frmMain*>(openMainWindow().window);
+        window->show();
+        readingFor({"Anna", "März", "7", "1985"}, {"Ben", "Dezember", "28", "1979"});
+        const QStringList values = test::values(w());
+        useLanguage(QLocale::c());
+        QCOMPARE(values.mid(0, 3), (QStringList{"Anna", "7. März 1985", "6"}));
+        QCOMPARE(values.mid(5, 3), (QStringList{"Ben", "28. Dezember 1979", "3"}));
+        QCOMPARE(values[10], QStringLiteral("9"));
+        QVERIFY(values[11].startsWith("Eure unterschiedlichen Temperamente"));
     }
 
     // What only the window shows of a failed check: the message box, where

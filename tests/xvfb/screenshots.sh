@@ -9,10 +9,16 @@ source "$(dirname "$0")/lib.sh"
 mkdir -p "$OUT"
 
 shoot() { sleep 0.6; "$SHOT" "$1" "$OUT/$2.png" || fail "could not save $2"; }
+# The access keys of the language the program speaks (LANGUAGE).
+case "${LANGUAGE:-}" in
+de*) proceed=alt+m back=alt+z about="alt+h b" file_exit="alt+d b" leave=alt+b ;;
+es*) proceed=alt+o back=alt+v about="alt+u d" file_exit="alt+a s" leave=alt+s ;;
+*) proceed=alt+g back=alt+b about="alt+h a" file_exit="alt+f x" leave=alt+x ;;
+esac
 
 open_main_window
 
-keys alt+g                                    # proceed with no names
+keys $proceed                                 # proceed with no names
 box=$(wait_for_window "QX Amorix" 5) || fail "no validation message"
 shoot "$box" validation-message
 keys Return
@@ -20,22 +26,22 @@ xdotool windowfocus --sync "$main"
 
 enter_anna_and_ben
 shoot "$main" input-area
-keys alt+g
+keys $proceed
 shoot "$main" reading-tab1-user
 keys Right                                    # the focus is in the tab strip
 shoot "$main" reading-tab2-partner
 keys Right
 shoot "$main" reading-tab3-love-number
-keys alt+b alt+h a
+keys $back $about
 about=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no about box"
 shoot "$about" about-box
 keys Escape
 wait_until 5 window_gone "$WINDOW_TITLE" "$about" || fail "the about box stayed"
 xdotool windowfocus --sync "$main"
-keys alt+f x
+keys $file_exit
 wait_until 10 window_gone "$WINDOW_TITLE" "$main" || fail "the main window stayed"
 exit_screen=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no exit screen"
 shoot "$exit_screen" exit-screen
-keys alt+x
+keys $leave
 wait_for_exit "$app" 10 || fail "the program did not end"
 echo "PASS: screenshots in $OUT"

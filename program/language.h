@@ -1,0 +1,14 @@
+// The language the program speaks: its own texts and Qt's (the Yes, No and
+// OK of message boxes, the text boxes' menus) in the first of the user's
+// languages that the program has a translation for; English otherwise.
+#pragma once
+
+#include <QLocale>
+
+namespace amorix {
+
+// Puts the translation for the locale's languages in place, replacing any
+// earlier one; false, and English, where there is none.
+bool useLanguage(const QLocale& locale);
+
+} // namespace amorix
