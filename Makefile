@@ -92,7 +92,8 @@ test:
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # What a person sees, as PNG files for the README: at the normal size, at a
-# device pixel ratio of 2, and under a dark desktop colour scheme.
+# device pixel ratio of 2, under a dark desktop colour scheme, and in German
+# and Spanish.
 screenshots:
 	@$(INSTALL) $(TEST_PACKAGES)
 	$(MAKE) build
@@ -102,6 +103,10 @@ screenshots:
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/scale-2
 	DESKTOP_THEME=dark bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/dark
+	for language in de es; do \
+	  LANGUAGE=$$language bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
+	    $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/$$language || exit 1; \
+	done
 
 # Draws the icon anew into look/icons (the program loads those files) and
 # the Windows icon file beside the Windows build.

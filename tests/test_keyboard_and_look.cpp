@@ -3,6 +3,7 @@
 // look, frame captions, the exit screen's link check box and its catalogue
 // text.
 #include "about_box/frmAbout.h"
+#include "engine/interpretations.h"
 #include "exit_screen/frmExitScreen.h"
 #include "exit_screen/paragraph_label.h"
 #include "look/classic_style.h"
@@ -528,6 +529,29 @@ private slots:
                 caption <= room.width(),
                 qPrintable(QStringLiteral("%1: %2 px in %3").arg(tabs->tabText(i)).arg(caption).arg(room.width())));
         }
+    }
+
+    // Every text drawn from a table, not only the one shown, fits its box:
+    // the readings and the exit screen's support texts.
+    void everyReadingFits()
+    {
+        auto* main = static_cast<frmMain*>(open(Window::Reading));
+        const auto fits = [](QLabel* box, const QString& text) {
+            box->setText(text);
+            return box->heightForWidth(box->width()) <= box->height();
+        };
+        const auto reading = [](std::string_view english) {
+            return QCoreApplication::translate("amorix::Interpretations", std::string(english).c_str());
+        };
+        for (int n = 1; n <= 9; ++n) {
+            QVERIFY2(fits(main->fraResult()->lblResult(4), reading(personalInterpretation(n))),
+                     qPrintable(QString::number(n)));
+            QVERIFY2(fits(main->fraResult()->lblResult(11), reading(loveInterpretation(n))),
+                     qPrintable(QString::number(n)));
+        }
+        auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
+        for (std::size_t i = 0; i < kSupportTextCount; ++i)
+            QVERIFY2(fits(exit->Label2(), supportText(i)), qPrintable(supportText(i)));
     }
 
     void frameCaptionsStandIn_data()

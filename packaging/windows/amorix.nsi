@@ -14,6 +14,7 @@ Target amd64-unicode
 ManifestDPIAware true
 ManifestSupportedOS all
 
+Unicode true
 !define NAME "QX Amorix"
 !define PUBLISHER "Velmora"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\QX Amorix"
@@ -55,11 +56,36 @@ AllowSkipFiles off
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\amorix.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Run ${NAME}"
+!define MUI_FINISHPAGE_RUN_TEXT "$(RunProgram)"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The installer speaks the user's display language where it has it,
+; English otherwise. Its own texts keep the address of NSIS's pages.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "Spanish"
+LangString RunProgram ${LANG_ENGLISH} "Run ${NAME}"
+LangString RunProgram ${LANG_GERMAN} "${NAME} starten"
+LangString RunProgram ${LANG_SPANISH} "Ejecutar ${NAME}"
+LangString IsRunning ${LANG_ENGLISH} "${NAME} is running. Please close it (File, Exit, then Exit), then click Retry."
+LangString IsRunning ${LANG_GERMAN} "${NAME} läuft. Bitte schließen Sie es (Datei, Beenden, dann Beenden) und klicken Sie dann auf Wiederholen."
+LangString IsRunning ${LANG_SPANISH} "${NAME} está abierto. Ciérrelo (Archivo, Salir y luego Salir) y pulse Reintentar."
+LangString Needs64Bit ${LANG_ENGLISH} "${NAME} needs 64-bit Windows."
+LangString Needs64Bit ${LANG_GERMAN} "${NAME} benötigt ein 64-Bit-Windows."
+LangString Needs64Bit ${LANG_SPANISH} "${NAME} necesita Windows de 64 bits."
+LangString InUse ${LANG_ENGLISH} "${NAME} could not be removed because it is in use. Close it and uninstall again."
+LangString InUse ${LANG_GERMAN} "${NAME} konnte nicht entfernt werden, weil es verwendet wird. Schließen Sie es und deinstallieren Sie erneut."
+LangString InUse ${LANG_SPANISH} "No se pudo quitar ${NAME} porque está en uso. Ciérrelo y vuelva a desinstalarlo."
+LangString DesktopShortcut ${LANG_ENGLISH} "Desktop shortcut"
+LangString DesktopShortcut ${LANG_GERMAN} "Verknüpfung auf dem Desktop"
+LangString DesktopShortcut ${LANG_SPANISH} "Acceso directo en el escritorio"
+LangString ProgramDescription ${LANG_ENGLISH} "The program, its licence and the third-party notices."
+LangString ProgramDescription ${LANG_GERMAN} "Das Programm, seine Lizenz und die Hinweise zu Software Dritter."
+LangString ProgramDescription ${LANG_SPANISH} "El programa, su licencia y los avisos de terceros."
+LangString DesktopDescription ${LANG_ENGLISH} "A shortcut to ${NAME} on the desktop."
+LangString DesktopDescription ${LANG_GERMAN} "Eine Verknüpfung zu ${NAME} auf dem Desktop."
+LangString DesktopDescription ${LANG_SPANISH} "Un acceso directo a ${NAME} en el escritorio."
 
 VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey "ProductName" "${NAME}"
@@ -82,7 +108,7 @@ Function ${UN}waitWhileRunning
     ${EndIf}
     System::Call 'kernel32::CloseHandle(p r0)'
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-      "${NAME} is running. Please close it (File, Exit, then Exit), then click Retry." /SD IDCANCEL IDRETRY again
+      "$(IsRunning)" /SD IDCANCEL IDRETRY again
     SetErrorLevel 2
     Abort ; in .onInit and un.onInit: ends the run before anything is done
     again:
@@ -94,7 +120,7 @@ FunctionEnd
 
 Function .onInit
   ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "${NAME} needs 64-bit Windows." /SD IDOK
+    MessageBox MB_ICONSTOP "$(Needs64Bit)" /SD IDOK
     SetErrorLevel 2
     Quit
   ${EndIf}
@@ -127,13 +153,13 @@ Section "${NAME}" SectionProgram
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section /o "Desktop shortcut" SectionDesktop
+Section /o "$(DesktopShortcut)" SectionDesktop
   CreateShortcut "$DESKTOP\${NAME}.lnk" "$INSTDIR\amorix.exe"
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-  !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "The program, its licence and the third-party notices."
-  !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "A shortcut to ${NAME} on the desktop."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "$(ProgramDescription)"
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "$(DesktopDescription)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function un.onInit
@@ -148,7 +174,7 @@ Section "Uninstall"
   ; entry in Apps and Features included, so that the uninstall can be run
   ; again; it is never reported as done.
   ${If} ${FileExists} "$INSTDIR\amorix.exe"
-    MessageBox MB_ICONSTOP "${NAME} could not be removed because it is in use. Close it and uninstall again." /SD IDOK
+    MessageBox MB_ICONSTOP "$(InUse)" /SD IDOK
     SetErrorLevel 2
     Abort
   ${EndIf}
