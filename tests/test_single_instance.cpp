@@ -38,24 +38,6 @@ void writeFile(const QString& path, const QByteArray& contents)
     file.write(contents);
 }
 
-#ifdef Q_OS_UNIX
-// While the guard lives, the folder is read-only where `closed` says so: its
-// permissions, and for root, whom they do not stop, the immutable flag.
-auto readOnly(const QString& path, bool closed)
-{
-    const bool root = closed && ::geteuid() == 0;
-    if (closed)
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-    if (root)
-        QProcess::execute("chattr", {"+i", path});
-    return qScopeGuard([=] {
-        if (root)
-            QProcess::execute("chattr", {"-i", path});
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    });
-}
-#endif
-
 } // namespace
 
 class TestSingleInstance : public QObject {
@@ -120,9 +102,20 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(lock).path()));
         writeFile(lock, contents);
 #ifdef Q_OS_UNIX
-        const auto reopen = readOnly(QFileInfo(lock).path(), readOnlyFolder);
-        if (readOnlyFolder)
-            QVERIFY(!QFile::remove(lock)); // the folder keeps its file
+        // Read-only by its permissions and, for root, whom they do not stop, the immutable flag.
+        const QString dir = QFileInfo(lock).path();
+        const bool root = readOnlyFolder && ::geteuid() == 0;
+        QFile::setPermissions(dir,
+                              readOnlyFolder ? QFile::ReadOwner | QFile::ExeOwner
+                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (root)
+            QProcess::execute("chattr", {"+i", dir});
+        const auto reopen = qScopeGuard([=] {
+            if (root)
+                QProcess::execute("chattr", {"-i", dir});
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        QVERIFY(!readOnlyFolder || !QFile::remove(lock)); // the folder keeps its file
 #else
         if (readOnlyFolder)
             QSKIP("a folder's read-only mark on Windows does not keep its files from being removed");
