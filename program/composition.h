@@ -1,5 +1,4 @@
-// The program put together: the shell's start-up with this program's main
-// window.
+// The program put together: start-up with this program's main window.
 #pragma once
 
 #include "program/application.h"

@@ -1,6 +1,6 @@
 // What differs between the platforms the program runs on, each answered in
 // the platform's own file (platform_unix.cpp, platform_windows.cpp), chosen
-// by the build. Everything above the shell is the same everywhere.
+// by the build. Everything above this folder is the same everywhere.
 #pragma once
 
 #include "seams.h"
