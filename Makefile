@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 
 # The Debian packages each target needs, by purpose; tools/install_packages.sh
 # installs the missing ones.
-BUILD_PACKAGES := cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core
+BUILD_PACKAGES := cmake make g++ python3 qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core
 RUN_PACKAGES := $(BUILD_PACKAGES) xdg-utils
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xdotool x11-utils openbox dbus at-spi2-core python3-pyatspi valgrind qt6ct \
                  dpkg-dev desktop-file-utils appstream lintian
@@ -160,7 +160,7 @@ fuzz: deps
 # cached outside the tree; its version and options are here alone, and a
 # change of either builds a fresh cache.
 WINDOWS_DIR ?= build-windows
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine wine64 ninja-build \
+WINDOWS_PACKAGES := $(BUILD_PACKAGES) g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine wine64 ninja-build \
                     dpkg-dev perl xvfb xauth xdotool x11-utils xclip fonts-dejavu-core imagemagick
 QT_WINDOWS_VERSION := 6.4.2
 QT_WINDOWS_OPTIONS := -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
