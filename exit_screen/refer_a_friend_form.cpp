@@ -9,7 +9,6 @@
 #include "rules/text_rules.h"
 #include "system/seams.h"
 
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -23,9 +22,6 @@ namespace amorix {
 namespace {
 
 const char* const kPlaceholderProperty = "amorixPlaceholder";
-
-// The boxes' first texts, which the request's checks count as empty.
-QString placeholder(const char* english) { return QCoreApplication::translate("amorix::modTellAFriend", english); }
 
 QLineEdit* formBox(QWidget* frame, const QString& placeholder, const QRect& place)
 {
@@ -44,20 +40,22 @@ ReferAFriendForm::ReferAFriendForm(QWidget* parent)
 {
     setStyle(classicStyle());
 
-    txtName_ = formBox(this, placeholder("Your Name"), twips(85, 360, 3375, 285));
-    txtEmail_ = formBox(this, placeholder("Your Email Address"), twips(3600, 360, 3375, 285));
-    txtFriendEmail_ = formBox(this, placeholder("Friend's Email Address"), twips(3600, 720, 3375, 285));
-    txtFriendName_ = formBox(this, placeholder("Friend's Name"), twips(85, 720, 3375, 285));
+    // The boxes' first texts are the ones the request's checks count as empty.
+    const modTellAFriend::Referral first = modTellAFriend::placeholders();
+    txtName_ = formBox(this, first.name, twips(85, 360, 3375, 285));
+    txtEmail_ = formBox(this, first.email, twips(3600, 360, 3375, 285));
+    txtFriendEmail_ = formBox(this, first.friendEmail, twips(3600, 720, 3375, 285));
+    txtFriendName_ = formBox(this, first.friendName, twips(85, 720, 3375, 285));
 
     // Lies below the frame's lower edge, so it is never seen, yet it takes
     // part in the Tab order and its text travels with the request.
     txtMessage_ = new QPlainTextEdit(this);
     txtMessage_->setGeometry(twips(4800, 3600, 1815, 495));
     txtMessage_->setTabChangesFocus(true);
-    txtMessage_->setProperty(kPlaceholderProperty, placeholder("Your Message"));
-    txtMessage_->setAccessibleName(placeholder("Your Message"));
+    txtMessage_->setProperty(kPlaceholderProperty, first.message);
+    txtMessage_->setAccessibleName(first.message);
     // The message box keeps its text with Windows line breaks, as typed.
-    setBoxText(txtMessage_, placeholder("Your Message") + QStringLiteral("\r\n"));
+    setBoxText(txtMessage_, first.message + QStringLiteral("\r\n"));
 
     for (QWidget* box :
          {static_cast<QWidget*>(txtName_), static_cast<QWidget*>(txtEmail_), static_cast<QWidget*>(txtFriendEmail_),

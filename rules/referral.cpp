@@ -30,6 +30,15 @@ QString addressProblem(const QString& email, const QString& friendEmail)
     return QString();
 }
 
+Referral placeholders()
+{
+    return {QCoreApplication::translate("amorix::modTellAFriend", "Your Name"),
+            QCoreApplication::translate("amorix::modTellAFriend", "Your Email Address"),
+            QCoreApplication::translate("amorix::modTellAFriend", "Your Message"),
+            QCoreApplication::translate("amorix::modTellAFriend", "Friend's Name"),
+            QCoreApplication::translate("amorix::modTellAFriend", "Friend's Email Address")};
+}
+
 QString referralProblem(const Referral& referral)
 {
     struct Check {
@@ -37,16 +46,15 @@ QString referralProblem(const Referral& referral)
         QString placeholder;
         QString message;
     };
+    const Referral first = placeholders();
     const Check checks[] = {
-        {referral.name, QCoreApplication::translate("amorix::modTellAFriend", "Your Name"),
-         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Name")},
-        {referral.email, QCoreApplication::translate("amorix::modTellAFriend", "Your Email Address"),
-         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Email")},
-        {referral.message, QCoreApplication::translate("amorix::modTellAFriend", "Your Message"),
+        {referral.name, first.name, QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Name")},
+        {referral.email, first.email, QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Email")},
+        {referral.message, first.message,
          QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Message")},
-        {referral.friendName, QCoreApplication::translate("amorix::modTellAFriend", "Friend's Name"),
+        {referral.friendName, first.friendName,
          QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Friend's Name")},
-        {referral.friendEmail, QCoreApplication::translate("amorix::modTellAFriend", "Friend's Email Address"),
+        {referral.friendEmail, first.friendEmail,
          QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Friend's Email")},
     };
     for (const Check& check : checks) {

@@ -15,6 +15,10 @@ struct Referral {
     QString friendEmail;
 };
 
+// The five boxes' first texts, in the user's language; a value still equal
+// to its placeholder counts as not given.
+Referral placeholders();
+
 // The form's own check of the two addresses: the message to show, or an
 // empty text when both addresses pass.
 QString addressProblem(const QString& email, const QString& friendEmail);
