@@ -13,6 +13,7 @@ JOBS ?= $(shell nproc)
 BUILD_PACKAGES := cmake make g++ python3 qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core
 RUN_PACKAGES := $(BUILD_PACKAGES) xdg-utils
 TEST_PACKAGES := $(BUILD_PACKAGES) xvfb xdotool x11-utils openbox dbus at-spi2-core python3-pyatspi valgrind qt6ct \
+                 orca speech-dispatcher espeak-ng dbus-x11 \
                  dpkg-dev desktop-file-utils appstream lintian
 BENCH_PACKAGES := $(BUILD_PACKAGES) xvfb valgrind
 ICON_PACKAGES := $(BUILD_PACKAGES) imagemagick
@@ -23,7 +24,8 @@ INSTALL := bash tools/install_packages.sh
 # Extra CMake options for every build, as CI passes -DAMORIX_WERROR=ON.
 CMAKE_OPTIONS ?=
 
-.PHONY: help format format-check tidy translations all deps configure build run test test-sanitize fuzz bench package screenshots icons clean \
+.PHONY: help format format-check tidy translations all deps configure build run test test-screen-reader test-sanitize fuzz bench \
+        package screenshots icons clean \
         windows-deps windows-qt windows test-windows screenshots-windows
 
 all: build
@@ -52,6 +54,7 @@ translations: configure
 help:
 	@echo "make run                 install what is missing, build, open the program"
 	@echo "make test                install what is missing, build, run every test"
+	@echo "make test-screen-reader  the screen reader Orca through a blind user's route"
 	@echo "make test-sanitize       the tests built with AddressSanitizer and UBSan"
 	@echo "make fuzz                each fuzzer for FUZZ_SECONDS ($(FUZZ_SECONDS)) seconds"
 	@echo "make bench               start-up, a reading and the engine, measured"
@@ -90,6 +93,13 @@ test:
 	@$(INSTALL) $(TEST_PACKAGES)
 	$(MAKE) build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Only the screen reader's checks: Orca through a blind user's route (make
+# test runs them too).
+test-screen-reader:
+	@$(INSTALL) $(TEST_PACKAGES)
+	$(MAKE) build
+	cd $(BUILD_DIR) && ctest --output-on-failure -L screen_reader
 
 # What a person sees, as PNG files for the README: at the normal size, at a
 # device pixel ratio of 2, under a dark desktop colour scheme, and in German

@@ -3,6 +3,7 @@
 
 #include "paragraph_label.h"
 
+#include "look/announced.h"
 #include "look/app_icon.h"
 #include "look/classic_style.h"
 #include "look/colours.h"
@@ -78,6 +79,7 @@ void paintNavy(QGroupBox* frame, const QRect& place)
 frmExitScreen::frmExitScreen(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) // fixed border
 {
+    heardAsDialog(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowTitle);
     setWindowIcon(appIcon());
@@ -118,7 +120,9 @@ frmExitScreen::frmExitScreen(QWidget* parent)
 
     Frame6_ = captionedFrame(tr("Download Velmora Softwares"), this);
     paintNavy(Frame6_, twips(7320, 120, 3735, 4575));
-    Label3_ = new ParagraphLabel(catalogueText(), Frame6_);
+    Label3_ = new ParagraphLabel(Frame6_);
+    readWithItsWindow(Label3_); // before its text, which Qt tells at once
+    Label3_->setText(catalogueText());
     Label3_->setGeometry(twips(120, 360, 3495, 3855));
     Label3_->setFont(verdana(9));
     Label3_->setWordWrap(true);
@@ -135,7 +139,7 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     connect(lblGoToHome_, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
 
     chainTabOrder({cmdClose_, Check1_, Frame2_->txtName(), Frame2_->cmdSubmit(), Frame2_->txtEmail(),
-                   Frame2_->txtFriendEmail(), Frame2_->txtFriendName(), Frame2_->txtMessage(), lblGoToHome_});
+                   Frame2_->txtFriendEmail(), Frame2_->txtFriendName(), lblGoToHome_});
 
     centreOnScreen(this);
 

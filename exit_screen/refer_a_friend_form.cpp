@@ -9,14 +9,14 @@
 #include "rules/text_rules.h"
 #include "system/seams.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
-
-#include <limits>
 
 namespace amorix {
 namespace {
@@ -27,7 +27,7 @@ QLineEdit* formBox(QWidget* frame, const QString& placeholder, const QRect& plac
 {
     auto* box = new QLineEdit(placeholder, frame);
     box->setGeometry(place);
-    box->setMaxLength(std::numeric_limits<int>::max()); // any length, as the name boxes take
+    box->setMaxLength(kLongestEntry); // as much as the name boxes take
     box->setProperty(kPlaceholderProperty, placeholder);
     box->setAccessibleName(placeholder);
     return box;
@@ -47,10 +47,13 @@ ReferAFriendForm::ReferAFriendForm(QWidget* parent)
     txtFriendEmail_ = formBox(this, first.friendEmail, twips(3600, 720, 3375, 285));
     txtFriendName_ = formBox(this, first.friendName, twips(85, 720, 3375, 285));
 
-    // Lies below the frame's lower edge, so it is never seen, yet it takes
-    // part in the Tab order and its text travels with the request.
+    // Lies below the frame's lower edge, so it is never seen; its text
+    // travels with the request. What nobody can see takes no input: it is
+    // no Tab stop and is offered to no screen reader.
     txtMessage_ = new QPlainTextEdit(this);
     txtMessage_->setGeometry(twips(4800, 3600, 1815, 495));
+    txtMessage_->setFocusPolicy(Qt::NoFocus);
+    txtMessage_->hide();
     txtMessage_->setTabChangesFocus(true);
     txtMessage_->setProperty(kPlaceholderProperty, first.message);
     txtMessage_->setAccessibleName(first.message);
@@ -125,6 +128,25 @@ bool ReferAFriendForm::eventFilter(QObject* watched, QEvent* event)
 }
 
 void ReferAFriendForm::box_GotFocus(QWidget* box)
+{
+    // With a screen reader listening, the box empties just after Qt has
+    // told of its focus (the next thing the event loop does): Orca takes a
+    // change in a box it has not yet heard focused for the focus itself,
+    // and then passes the box over in silence.
+    if (!QAccessible::isActive()) {
+        emptyPlaceholder(box);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, box = QPointer<QWidget>(box)] {
+            if (box && box->hasFocus())
+                emptyPlaceholder(box);
+        },
+        Qt::QueuedConnection);
+}
+
+void ReferAFriendForm::emptyPlaceholder(QWidget* box)
 {
     if (trimSpaces(boxText(box)) == placeholderOf(box))
         setBoxText(box, QString());

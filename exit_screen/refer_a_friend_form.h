@@ -35,6 +35,7 @@ protected:
 private:
     void box_GotFocus(QWidget* box);
     void box_LostFocus(QWidget* box);
+    void emptyPlaceholder(QWidget* box);
     bool email_KeyPress(QWidget* box, const QString& typed);
     QString boxText(QWidget* box) const;
     void setBoxText(QWidget* box, const QString& text);

@@ -6,27 +6,32 @@
 #include "look/colours.h"
 #include "look/link_label.h"
 #include "look/twips.h"
-#include "look/views.h"
+
+#include <QStackedWidget>
 
 namespace amorix {
 
 BrandBanner::BrandBanner(QWidget* parent)
     : QFrame(parent)
 {
-    placeView(this, twips(0, 4680, 8250, 855), colour::black);
+    setGeometry(twips(0, 4680, 8250, 855));
+    paintView(this, colour::black);
 
-    lblCobrand_ = bannerLink(this,
+    // The two labels on one spot: one shows, start-up draws which.
+    faces_ = viewStack(this, twips(120, 165, 8025, 615));
+    lblCobrand_ = bannerLink(faces_,
                              tr("Co-brand this software for your site.  Increase loyalty and traffic to "
                                 "your site. Put your site's name &&  link here. See \"Help\" for details. "
                                 "Click Here for more info on co-branding."),
-                             twips(120, 165, 8025, 615), true);
-    lblFullBrand_ = bannerLink(this,
+                             true);
+    lblFullBrand_ = bannerLink(faces_,
                                tr("Home Business Opportunity. Start your own Internet business and make "
                                   "money online. Get this software fully branded for your website. Click "
                                   "here for more details."),
-                               twips(120, 165, 8025, 615), true);
-    // One of the two shows; start-up draws which.
-    bringToFront(lblFullBrand_);
+                               true);
+    addView(faces_, lblCobrand_);
+    addView(faces_, lblFullBrand_);
+    faces_->setCurrentWidget(lblFullBrand_);
 }
 
 } // namespace amorix

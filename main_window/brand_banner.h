@@ -5,6 +5,8 @@
 
 #include <QFrame>
 
+class QStackedWidget;
+
 namespace amorix {
 
 class LinkLabel;
@@ -16,8 +18,11 @@ public:
 
     LinkLabel* lblCobrand() const { return lblCobrand_; }
     LinkLabel* lblFullBrand() const { return lblFullBrand_; }
+    // The spot both labels share, showing one of them.
+    QStackedWidget* faces() const { return faces_; }
 
 private:
+    QStackedWidget* faces_ = nullptr;
     LinkLabel* lblCobrand_ = nullptr;
     LinkLabel* lblFullBrand_ = nullptr;
 };

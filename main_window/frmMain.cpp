@@ -9,7 +9,6 @@
 #include "look/fonts.h"
 #include "look/link_label.h"
 #include "look/twips.h"
-#include "look/views.h"
 #include "look/window_placement.h"
 #include "rules/resume_next.h"
 #include "rules/titles.h"
@@ -20,10 +19,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QStackedWidget>
 #include <QTabBar>
 
 namespace amorix {
@@ -47,12 +48,17 @@ frmMain::frmMain(QWidget* parent)
     Label61_ = bannerLink(window,
                           tr("The Most Popular Online Mystic Discussion Board. Best Resource For "
                              "Everything Mystic. Visit Velmora Now"),
-                          twips(862, 0, 6510, 465), false);
+                          false);
+    Label61_->setGeometry(twips(862, 0, 6510, 465));
     Label61_->setAlignment(Qt::AlignCenter);
     connect(Label61_, &LinkLabel::clicked, this, &frmMain::Label61_Click);
 
-    fraMain_ = new InputArea(window);
+    // The input area and, from the first reading on, the reading view.
+    views_ = viewStack(window, twips(0, 480, 8250, 4200));
+    addView(views_, fraMain_ = new InputArea(views_));
     connect(cmdProceed(), &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    // Heard with the window's title when the program starts.
+    setAccessibleDescription(fraMain_->lblIntroduction()->text());
     fraFullBrand_ = new BrandBanner(window);
     connect(lblCobrand(), &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
     connect(lblFullBrand(), &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
@@ -84,7 +90,7 @@ void frmMain::connectMenu()
 void frmMain::Form_Load()
 {
     fraMain_->load();
-    bringToFront(fraMain_);
+    views_->setCurrentWidget(fraMain_);
     // The window opens ready for typing the user's name.
     fraDetails(0)->txtName()->setFocus();
 }
@@ -110,9 +116,10 @@ void frmMain::cmdProceed_Click()
     if (QWidget* focused = focusWidget(); focused && fraMain_->isAncestorOf(focused))
         focusBeforeReading_ = focused;
     ensureReadingView();
-    fraResult_->show(reading::makeReading(fraMain_->entries()));
-    bringToFront(fraResult_);
-    fraResult_->TS()->setFocus();
+    fraResult_->showReading(reading::makeReading(fraMain_->entries()));
+    views_->setCurrentWidget(fraResult_);
+    // The reading is heard from its start: the user's name with its title.
+    fraResult_->firstValue()->setFocus();
 }
 
 void frmMain::ensureReadingView()
@@ -121,20 +128,20 @@ void frmMain::ensureReadingView()
     // stays as quick as the input area alone.
     if (fraResult_)
         return;
-    fraResult_ = new ReadingView(centralWidget());
+    addView(views_, fraResult_ = new ReadingView(views_));
     connect(fraResult_->cmdBack(), &QPushButton::clicked, this, &frmMain::cmdBack_Click);
 }
 
 void frmMain::cmdBack_Click()
 {
-    bringToFront(fraMain_);
+    views_->setCurrentWidget(fraMain_);
     // Back in the input area, where the user was before the reading.
     (focusBeforeReading_ ? focusBeforeReading_.data() : fraDetails(0)->txtName())->setFocus();
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    if (inFront(fraResult_) && fraResult_->switchTab(event))
+    if (fraResult_ && views_->currentWidget() == fraResult_ && fraResult_->switchTab(event))
         event->accept();
     else
         QMainWindow::keyPressEvent(event);

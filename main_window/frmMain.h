@@ -15,6 +15,7 @@
 #include <memory>
 
 class QPushButton;
+class QStackedWidget;
 
 namespace amorix {
 
@@ -57,6 +58,8 @@ public:
     QPushButton* cmdProceed() const { return fraMain_->cmdProceed(); }
     // The reading view, built on the first reading: none before.
     ReadingView* fraResult() const { return fraResult_; }
+    // The place the two views share, showing one of them.
+    QStackedWidget* views() const { return views_; }
     // The banner's two labels on one spot.
     LinkLabel* lblCobrand() const { return fraFullBrand_->lblCobrand(); }
     LinkLabel* lblFullBrand() const { return fraFullBrand_->lblFullBrand(); }
@@ -74,6 +77,7 @@ private:
     void Form_Unload();
 
     LinkLabel* Label61_ = nullptr;
+    QStackedWidget* views_ = nullptr;
     InputArea* fraMain_ = nullptr;
     ReadingView* fraResult_ = nullptr;
     BrandBanner* fraFullBrand_ = nullptr;

@@ -18,11 +18,12 @@ namespace amorix {
 InputArea::InputArea(QWidget* parent)
     : QFrame(parent)
 {
-    placeView(this, twips(0, 480, 8250, 4200), colour::darkGrey);
-    wrappedLabel(this,
-                 tr("Let QX Amorix tell you more about your relationship. Just enter your partner's and "
-                    "your date of birth and know more about your love prospects!"),
-                 twips(240, 120, 7755, 675), colour::white);
+    paintView(this, colour::darkGrey);
+    lblIntroduction_ =
+        wrappedLabel(this,
+                     tr("Let QX Amorix tell you more about your relationship. Just enter your partner's and "
+                        "your date of birth and know more about your love prospects!"),
+                     twips(240, 120, 7755, 675), colour::white);
 
     fraDetails_[0] = new PersonDetails(tr("Your Personal Details"), 0, this);
     fraDetails_[0]->setGeometry(twips(1875, 960, 4500, 1250));

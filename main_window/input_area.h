@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QLabel;
 class QPushButton;
 
 namespace amorix {
@@ -26,8 +27,11 @@ public:
 
     PersonDetails* fraDetails(int person) const { return fraDetails_.at(person); }
     QPushButton* cmdProceed() const { return cmdProceed_; }
+    // The line of invitation above the details.
+    QLabel* lblIntroduction() const { return lblIntroduction_; }
 
 private:
+    QLabel* lblIntroduction_ = nullptr;
     std::array<PersonDetails*, reading::kPersons> fraDetails_{};
     QPushButton* cmdProceed_ = nullptr;
 };

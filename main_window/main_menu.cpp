@@ -1,8 +1,10 @@
 #include "main_menu.h"
 
+#include "look/captions.h"
 #include "look/fonts.h"
 
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace amorix {
@@ -22,6 +24,9 @@ MainMenu::MainMenu(QMenuBar* bar)
     mnuExit_ = mnuFile_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "E&xit")));
 
     mnuHelp_ = bar->addMenu(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Help")));
+    // A menu opened by its access key is heard by its title.
+    for (QMenu* menu : {mnuFile_, mnuHelp_})
+        menu->setAccessibleName(labelText(menu->title()));
     mnuOnline_ = mnuHelp_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Online Help")));
     mnuVisit_ = mnuHelp_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Visit Us Online")));
     mnuHelp_->addSeparator();

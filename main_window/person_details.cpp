@@ -3,15 +3,15 @@
 
 #include "view_parts.h"
 
+#include "look/announced.h"
 #include "look/classic_style.h"
 #include "look/colours.h"
 #include "look/twips.h"
+#include "rules/text_rules.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-
-#include <limits>
 
 namespace amorix {
 namespace {
@@ -66,27 +66,24 @@ PersonDetails::PersonDetails(const QString& caption, int person, QWidget* parent
     QLabel* nameTitle = captionLabel(this, tr("Name"), twips(120, 403, 555, 195), colour::brown);
     txtName_ = new QLineEdit(this);
     txtName_->setGeometry(twips(1320, 350, 3050, 300));
-    txtName_->setMaxLength(std::numeric_limits<int>::max()); // no length limit
+    txtName_->setMaxLength(kLongestEntry);
+    // Heard by whose name it is; the shown title says only "Name".
     txtName_->setAccessibleName(tr(announced.name));
-    nameTitle->setBuddy(txtName_);
     // The title may run on up to its box, where a translation is longer
     // than the English caption; the English one draws as laid out.
     nameTitle->resize(txtName_->x() - nameTitle->x(), nameTitle->height());
 
-    QLabel* dateTitle = captionLabel(this, tr("Birth Day"), twips(120, 860, 900, 195), colour::brown);
+    captionLabel(this, tr("Birth Day"), twips(120, 860, 900, 195), colour::brown);
     const auto list = [&](const QRect& place, const char* what) {
         auto* combo = new QComboBox(this);
         combo->setGeometry(place);
-        // On Linux a list is announced by its current item; the description
-        // says whose date part it is.
-        combo->setAccessibleName(tr(what));
-        combo->setAccessibleDescription(tr(what));
+        nameForReaders(combo, tr(what));
+        speakItemChanges(combo);
         return combo;
     };
     cboMonth_ = list(twips(1320, 800, 1455, 315), announced.month);
     cboDate_ = list(twips(2805, 800, 650, 315), announced.day);
     cboYear_ = list(twips(3495, 800, 900, 315), announced.year);
-    dateTitle->setBuddy(cboMonth_);
 }
 
 void PersonDetails::load()

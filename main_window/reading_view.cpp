@@ -3,18 +3,19 @@
 
 #include "view_parts.h"
 
+#include "look/announced.h"
 #include "look/classic_style.h"
 #include "look/colours.h"
 #include "look/command_button.h"
 #include "look/fonts.h"
 #include "look/twips.h"
-#include "look/views.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabBar>
 
 #include <algorithm>
@@ -44,11 +45,15 @@ void setValue(QLabel* label, const QString& text)
 ReadingView::ReadingView(QWidget* parent)
     : QFrame(parent)
 {
-    placeView(this, twips(0, 480, 8250, 4200), colour::darkGrey);
+    paintView(this, colour::darkGrey);
 
     buildTabStrip();
-    for (QFrame*& display : fraDisplay_)
-        display = viewFrame(this, twips(0, 380, 8250, 3250), colour::darkGrey);
+    // The three display frames on one place under the tab captions.
+    displays_ = viewStack(this, twips(0, 380, 8250, 3250));
+    for (int tab = 0; tab < TS_->count(); ++tab) {
+        addView(displays_, fraDisplay_[tab] = viewFrame(displays_, colour::darkGrey));
+        heardAsTab(fraDisplay_[tab], TS_->tabText(tab));
+    }
     buildValues();
 
     cmdBack_ = commandButton(tr("&Back"), this);
@@ -100,23 +105,27 @@ void ReadingView::buildValues()
     for (int person = 0; person < reading::kPersons; ++person) {
         QFrame* frame = fraDisplay_[person];
         const auto value = [&](reading::Row row) -> QLabel*& { return lblResult_[reading::valueIndex(person, row)]; };
-        autoSizeLabel(frame, tr("Name"), 120, 240, colour::teal);
+        std::array<QLabel*, reading::kRowsPerPerson> titles{};
+        titles[0] = autoSizeLabel(frame, tr("Name"), 120, 240, colour::teal);
         value(reading::Name) = autoSizeLabel(frame, QStringLiteral("Name"), 2000, 240, colour::cyan);
-        autoSizeLabel(frame, tr("Date Of Birth"), 120, 540, colour::teal);
+        titles[1] = autoSizeLabel(frame, tr("Date Of Birth"), 120, 540, colour::teal);
         value(reading::DateOfBirth) = autoSizeLabel(frame, QStringLiteral("Date"), 2000, 540, colour::cyan);
-        autoSizeLabel(frame, tr("Birth Number"), 120, 840, colour::teal);
+        titles[2] = autoSizeLabel(frame, tr("Birth Number"), 120, 840, colour::teal);
         value(reading::BirthNumber) = autoSizeLabel(frame, QStringLiteral("0"), 2000, 840, colour::cyan);
-        autoSizeLabel(frame, tr("Significance"), 120, 1140, colour::teal);
+        titles[3] = autoSizeLabel(frame, tr("Significance"), 120, 1140, colour::teal);
         value(reading::Significance) = wrappedLabel(frame, QString(), twips(120, 1440, 8000, 435), colour::cyan);
-        autoSizeLabel(frame, tr("Interpretation"), 120, 1980, colour::teal);
+        titles[4] = autoSizeLabel(frame, tr("Interpretation"), 120, 1980, colour::teal);
         value(reading::Interpretation) = wrappedLabel(frame, QString(), twips(120, 2280, 8000, 795), colour::cyan);
 
-        for (int row = 0; row < reading::kRowsPerPerson; ++row)
+        for (int row = 0; row < reading::kRowsPerPerson; ++row) {
+            titleFor(titles[row], value(reading::Row(row)));
             value(reading::Row(row))->setAccessibleDescription(tr(described[person][row]));
+        }
     }
     QFrame* love = fraDisplay_[2];
-    autoSizeLabel(love, tr("Love Number"), 120, 240, colour::teal);
+    QLabel* loveTitle = autoSizeLabel(love, tr("Love Number"), 120, 240, colour::teal);
     lblResult_[reading::kLoveNumber] = autoSizeLabel(love, QStringLiteral("0"), 2000, 240, colour::cyan);
+    titleFor(loveTitle, lblResult_[reading::kLoveNumber]);
     lblResult_[reading::kLoveInterpretation] = wrappedLabel(love, QString(), twips(120, 600, 8000, 1035), colour::cyan);
     lblResult_[reading::kLoveNumber]->setAccessibleDescription(tr("Love number"));
     lblResult_[reading::kLoveInterpretation]->setAccessibleDescription(tr("Love interpretation"));
@@ -128,29 +137,23 @@ void ReadingView::buildValues()
     }
 }
 
-void ReadingView::show(const reading::Reading& values)
+void ReadingView::showReading(const reading::Reading& values)
 {
     for (int i = 0; i < reading::kValueCount; ++i)
         if (values[i])
             setValue(lblResult_[i], *values[i]);
-    bringToFront(fraDisplay_[0]);
+    displays_->setCurrentWidget(fraDisplay_[0]);
 }
 
-void ReadingView::TS_Click()
-{
-    const int selected = TS_->currentIndex();
-    if (selected == 0)
-        bringToFront(fraDisplay_[0]);
-    else if (selected == 1)
-        bringToFront(fraDisplay_[1]);
-    else
-        bringToFront(fraDisplay_[2]);
-}
+QLabel* ReadingView::firstValue() const { return lblResult_[reading::valueIndex(0, reading::Name)]; }
+
+void ReadingView::TS_Click() { displays_->setCurrentIndex(TS_->currentIndex()); }
 
 bool ReadingView::switchTab(const QKeyEvent* event)
 {
     // As in any tabbed window: Ctrl+Tab and Ctrl+PgDn go to the next tab,
-    // Ctrl+Shift+Tab and Ctrl+PgUp to the one before, round the ends.
+    // Ctrl+Shift+Tab and Ctrl+PgUp to the one before, round the ends. The
+    // focus on a value goes on to the new tab's frame (the stack sees to it).
     if (!(event->modifiers() & Qt::ControlModifier))
         return false;
     int step = 0;

@@ -12,6 +12,7 @@
 class QKeyEvent;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
 class QTabBar;
 
 namespace amorix {
@@ -21,10 +22,11 @@ class ReadingView : public QFrame {
 public:
     explicit ReadingView(QWidget* parent);
 
-    using QFrame::show;
     // Puts the values in their labels (a missing one keeps what its label
     // showed) and brings the user's frame to the front; the tab stays.
-    void show(const reading::Reading& values);
+    void showReading(const reading::Reading& values);
+    // Where a reading starts: the user's name.
+    QLabel* firstValue() const;
 
     // Brings the frame of the selected tab to the front.
     void TS_Click();
@@ -34,6 +36,8 @@ public:
 
     QTabBar* TS() const { return TS_; }
     QFrame* fraDisplay(int tab) const { return fraDisplay_.at(tab); }
+    // The place the three display frames share, showing one of them.
+    QStackedWidget* displays() const { return displays_; }
     QLabel* lblResult(int value) const { return lblResult_.at(value); }
     QPushButton* cmdBack() const { return cmdBack_; }
 
@@ -42,6 +46,7 @@ private:
     void buildValues();
 
     QTabBar* TS_ = nullptr;
+    QStackedWidget* displays_ = nullptr;
     std::array<QFrame*, 3> fraDisplay_{};
     std::array<QLabel*, reading::kValueCount> lblResult_{};
     QPushButton* cmdBack_ = nullptr;

@@ -1,5 +1,6 @@
 #include "view_parts.h"
 
+#include "look/announced.h"
 #include "look/captions.h"
 #include "look/colours.h"
 #include "look/fonts.h"
@@ -8,21 +9,38 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QStackedWidget>
 
 namespace amorix {
 
-void placeView(QFrame* frame, const QRect& place, const QColor& background)
+void paintView(QFrame* frame, const QColor& background)
 {
-    frame->setGeometry(place);
     frame->setFrameShape(QFrame::NoFrame);
     setColours(frame, colour::white, background);
 }
 
-QFrame* viewFrame(QWidget* parent, const QRect& place, const QColor& background)
+QFrame* viewFrame(QWidget* parent, const QColor& background)
 {
     auto* frame = new QFrame(parent);
-    placeView(frame, place, background);
+    paintView(frame, background);
     return frame;
+}
+
+QStackedWidget* viewStack(QWidget* parent, const QRect& place)
+{
+    auto* stack = new QStackedWidget(parent);
+    stack->setFrameShape(QFrame::NoFrame);
+    stack->setGeometry(place);
+    passedOver(stack);
+    return stack;
+}
+
+void addView(QStackedWidget* stack, QWidget* view)
+{
+    // The stack lays out a page only when it shows, and a reading's values
+    // are sized to their page before that.
+    view->setGeometry(stack->contentsRect());
+    stack->addWidget(view);
 }
 
 QLabel* captionLabel(QWidget* parent, const QString& caption, const QRect& place, const QColor& text)
@@ -51,11 +69,10 @@ QLabel* wrappedLabel(QWidget* parent, const QString& caption, const QRect& place
     return label;
 }
 
-LinkLabel* bannerLink(QWidget* parent, const QString& caption, const QRect& place, bool opaque)
+LinkLabel* bannerLink(QWidget* parent, const QString& caption, bool opaque)
 {
     auto* link = new LinkLabel(caption, parent);
     link->setFont(verdana(8.25, true, true));
-    link->setGeometry(place);
     link->setWordWrap(true);
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (opaque)

@@ -8,17 +8,21 @@
 
 class QFrame;
 class QLabel;
+class QStackedWidget;
 class QWidget;
 
 namespace amorix {
 
 class LinkLabel;
 
-// Makes the frame borderless, on the given place, with white text on the
-// background.
-void placeView(QFrame* frame, const QRect& place, const QColor& background);
-// A new frame so placed.
-QFrame* viewFrame(QWidget* parent, const QRect& place, const QColor& background);
+// Makes the frame borderless, with white text on the background.
+void paintView(QFrame* frame, const QColor& background);
+// A new frame so painted.
+QFrame* viewFrame(QWidget* parent, const QColor& background);
+// Views on one place: a borderless stack there, of which one page shows.
+QStackedWidget* viewStack(QWidget* parent, const QRect& place);
+// Adds a view to the stack, on the whole place from the start.
+void addView(QStackedWidget* stack, QWidget* view);
 
 // A bold caption (an ampersand marks its access key) on a fixed place.
 QLabel* captionLabel(QWidget* parent, const QString& caption, const QRect& place, const QColor& text);
@@ -31,6 +35,6 @@ QLabel* wrappedLabel(QWidget* parent, const QString& caption, const QRect& place
 
 // A bold, underlined link in light blue, centred and wrapped; an opaque one
 // paints its own black background.
-LinkLabel* bannerLink(QWidget* parent, const QString& caption, const QRect& place, bool opaque);
+LinkLabel* bannerLink(QWidget* parent, const QString& caption, bool opaque);
 
 } // namespace amorix

@@ -4,7 +4,6 @@
 #include "update_reminder.h"
 
 #include "look/app_icon.h"
-#include "look/views.h"
 #include "rules/resume_next.h"
 #include "system/platform.h"
 #include "system/seams.h"
@@ -12,6 +11,7 @@
 #include "system/single_instance.h"
 
 #include <QApplication>
+#include <QStackedWidget>
 
 namespace amorix {
 
@@ -58,8 +58,10 @@ void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMa
 std::int16_t CoBrand_Randomize(QWidget* lblFullBrand, QWidget* lblCobrand)
 {
     const auto draw = static_cast<std::int16_t>(drawBelow(kCoBrandFaces) + 1);
+    // The two labels are the pages of one stack; the drawn one shows.
     if (QWidget* front = draw % 2 == 0 ? lblFullBrand : lblCobrand)
-        bringToFront(front);
+        if (auto* faces = qobject_cast<QStackedWidget*>(front->parentWidget()))
+            faces->setCurrentWidget(front);
     return draw;
 }
 

@@ -8,6 +8,12 @@
 
 namespace amorix {
 
+// The most a one-line entry box holds, as the platform's own one-line edit
+// box holds by default: a box past it would shape the whole text on every
+// repaint, and a megabyte pasted and selected would keep the window busy
+// for half a minute.
+constexpr int kLongestEntry = 32767;
+
 // Removes leading and trailing spaces (code 32); tabs and line breaks stay.
 QString trimSpaces(const QString& text);
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "look/link_label.h"
-#include "look/views.h"
 #include "main_window/frmMain.h"
 
 #include <QComboBox>
@@ -12,10 +11,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
 
 namespace amorix::test {
+
+// True when the view is the page its stack shows.
+inline bool inFront(const QWidget* view)
+{
+    const auto* stack = view ? qobject_cast<const QStackedWidget*>(view->parentWidget()) : nullptr;
+    return stack && stack->currentWidget() == view;
+}
+
+// Shows the view where it is a page of a stack.
+inline void bringToFront(QWidget* view)
+{
+    if (auto* stack = qobject_cast<QStackedWidget*>(view->parentWidget()))
+        stack->setCurrentWidget(view);
+}
 
 inline void type(QLineEdit* box, const QString& text)
 {

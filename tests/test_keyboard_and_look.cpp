@@ -39,6 +39,7 @@
 #include <memory>
 
 using namespace amorix;
+using amorix::test::inFront;
 
 namespace {
 
@@ -302,7 +303,7 @@ private slots:
             << modHelp::fullyBrandedPageAddress();
         QTest::newRow("exit screen, catalogue")
             << Window::Exit << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->lblGoToHome(); })
-            << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->Frame2()->txtMessage(); })
+            << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->Frame2()->txtFriendName(); })
             << modHelp::softwaresPageAddress();
     }
     void linkLabelsByKeyboard()
@@ -313,7 +314,7 @@ private slots:
         QFETCH(QString, address);
         QWidget* shown = open(window);
         auto* target = static_cast<LinkLabel*>(link(shown));
-        bringToFront(target); // a banner label in front
+        test::bringToFront(target); // a banner label in front
         QWidget* start = before(shown);
         start->setFocus();
         for (int i = 0; i < 4 && QApplication::focusWidget() != target; ++i)
@@ -360,6 +361,11 @@ private slots:
             QCOMPARE(main->fraResult()->TS()->currentIndex(), expected);
             QVERIFY(inFront(main->fraResult()->fraDisplay(expected)));
         }
+        // From a value the focus goes on into the new tab's frame, not to Back.
+        main->fraResult()->TS()->setCurrentIndex(0);
+        main->fraResult()->firstValue()->setFocus();
+        QTest::keyClick(main->fraResult()->firstValue(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(main->fraResult()->displays()->currentWidget()->isAncestorOf(QApplication::focusWidget()));
         // On the entries the keys switch nothing.
         main->cmdBack_Click();
         QTest::keyClick(main->fraDetails(0)->txtName(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -456,7 +462,7 @@ private slots:
         test::type(main->fraDetails(1)->txtName(), "Ben");
         main->menu().mnuProceed()->trigger(); // File, first item: the focus stays in the name box
         QTRY_VERIFY(inFront(main->fraResult()));
-        QCOMPARE(QApplication::focusWidget(), main->fraResult()->TS());
+        QCOMPARE(QApplication::focusWidget(), main->fraResult()->firstValue());
 
         // Back with the mouse: the focus returns to where it was.
         QTest::mouseClick(main->fraResult()->cmdBack(), Qt::LeftButton);
@@ -466,11 +472,11 @@ private slots:
         // Pressed with the mouse or its access key, the proceed button had
         // the focus itself.
         QTest::keyClick(main, Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::focusWidget(), main->fraResult()->TS());
+        QTRY_COMPARE(QApplication::focusWidget(), main->fraResult()->firstValue());
         main->cmdBack_Click();
         QCOMPARE(QApplication::focusWidget(), main->cmdProceed());
         QTest::mouseClick(main->cmdProceed(), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), main->fraResult()->TS());
+        QCOMPARE(QApplication::focusWidget(), main->fraResult()->firstValue());
         QTest::keyClick(main, Qt::Key_B, Qt::AltModifier);
         QTRY_VERIFY(inFront(main->fraMain()));
         QCOMPARE(QApplication::focusWidget(), main->cmdProceed());
@@ -500,7 +506,7 @@ private slots:
         for (int i = 0; i < tabs->count(); ++i) {
             const QRect tab = tabs->tabRect(i);
             // The whole tab row lies above the display frames.
-            QVERIFY2(tabs->y() + tab.bottom() < main->fraResult()->fraDisplay(0)->y(), qPrintable(QString::number(i)));
+            QVERIFY2(tabs->y() + tab.bottom() < main->fraResult()->displays()->y(), qPrintable(QString::number(i)));
             right = std::max(right, tab.right());
             // Face: the colour left of the caption; caption: the darkest pixel.
             const QColor face = image.pixelColor(tab.left() + 3, tab.center().y());

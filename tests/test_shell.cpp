@@ -357,7 +357,7 @@ private slots:
         QVERIFY(!mainWindowDuringQuestion);
         frmMain* window = forms::find<frmMain>();
         QVERIFY(window && window->isVisible());
-        QVERIFY(inFront(window->lblFullBrand()));
+        QVERIFY(test::inFront(window->lblFullBrand()));
         QVERIFY(desktop.ends.isEmpty());
         QVERIFY(!applicationEnded());
     }
@@ -409,11 +409,11 @@ private slots:
         test::StandIns desktop;
         auto* window = new frmMain;
         // Start from the other label in front, so the draw must move it.
-        (fullBrandInFront ? window->lblCobrand() : window->lblFullBrand())->raise();
+        test::bringToFront(fullBrandInFront ? window->lblCobrand() : window->lblFullBrand());
         desktop.draws = {draw};
         QCOMPARE(CoBrand_Randomize(window->lblFullBrand(), window->lblCobrand()), number);
-        QCOMPARE(inFront(window->lblFullBrand()), fullBrandInFront);
-        QCOMPARE(inFront(window->lblCobrand()), !fullBrandInFront);
+        QCOMPARE(test::inFront(window->lblFullBrand()), fullBrandInFront);
+        QCOMPARE(test::inFront(window->lblCobrand()), !fullBrandInFront);
     }
 
     void nestedExitEndsOnce()

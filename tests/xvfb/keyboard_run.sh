@@ -13,7 +13,7 @@ keys Tab
 type_text "Ben"
 keys Tab End Tab Home 2 8 Tab          # December 28
 keys alt+g                             # the reading
-keys Right Right Left                  # the focus is in the tab strip: from tab to tab
+keys ctrl+Tab ctrl+Tab ctrl+shift+Tab # from tab to tab, the focus on the first value
 keys alt+b                             # back to the entries
 keys alt+h a                           # Help, About Software
 about=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no about box"

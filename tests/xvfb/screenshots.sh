@@ -28,9 +28,9 @@ enter_anna_and_ben
 shoot "$main" input-area
 keys $proceed
 shoot "$main" reading-tab1-user
-keys Right                                    # the focus is in the tab strip
+keys ctrl+Tab                                 # the focus is on the first value
 shoot "$main" reading-tab2-partner
-keys Right
+keys ctrl+Tab
 shoot "$main" reading-tab3-love-number
 keys $back $about
 about=$(wait_for_new_window "$WINDOW_TITLE" "$main") || fail "no about box"
