@@ -8,8 +8,8 @@
 #include "look/twips.h"
 #include "look/window_placement.h"
 #include "rules/titles.h"
-#include "system/forms.h"
 #include "system/modHelp.h"
+#include "system_widgets/forms.h"
 
 #include <QLabel>
 #include <QPushButton>

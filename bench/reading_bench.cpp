@@ -1,7 +1,7 @@
 // The time from a press of the proceed button to the twelve values written
 // and the view repainted, median over 1,000 presses.
 #include "main_window/frmMain.h"
-#include "system/forms.h"
+#include "system_widgets/forms.h"
 
 #include <QApplication>
 #include <QComboBox>

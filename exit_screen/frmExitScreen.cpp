@@ -13,10 +13,10 @@
 #include "look/twips.h"
 #include "look/window_placement.h"
 #include "rules/titles.h"
-#include "system/forms.h"
 #include "system/modHelp.h"
-#include "system/run.h"
 #include "system/seams.h"
+#include "system_widgets/forms.h"
+#include "system_widgets/run.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

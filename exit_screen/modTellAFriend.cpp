@@ -2,6 +2,7 @@
 
 #include "system/modHelp.h"
 #include "system/seams.h"
+#include "system_widgets/message_boxes.h"
 
 namespace amorix::modTellAFriend {
 

@@ -8,6 +8,7 @@
 #include "look/twips.h"
 #include "rules/text_rules.h"
 #include "system/seams.h"
+#include "system_widgets/message_boxes.h"
 
 #include <QAccessible>
 #include <QFocusEvent>

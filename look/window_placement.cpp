@@ -1,6 +1,6 @@
 #include "window_placement.h"
 
-#include "system/forms.h"
+#include "system_widgets/forms.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -4,7 +4,6 @@
 
 #include "view_parts.h"
 
-#include "about_box/frmAbout.h"
 #include "look/colours.h"
 #include "look/fonts.h"
 #include "look/link_label.h"
@@ -12,10 +11,11 @@
 #include "look/window_placement.h"
 #include "rules/resume_next.h"
 #include "rules/titles.h"
-#include "system/forms.h"
 #include "system/modHelp.h"
-#include "system/run.h"
 #include "system/seams.h"
+#include "system_widgets/forms.h"
+#include "system_widgets/message_boxes.h"
+#include "system_widgets/run.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -160,16 +160,15 @@ void frmMain::lblFullBrand_Click() { modHelp::OpenFullyBrandedPage(); }
 
 void frmMain::mnuAbout_Click()
 {
-    resumeNext([&] {
-        auto* about = new frmAbout(this);
-        about->setAttribute(Qt::WA_DeleteOnClose);
-        about->exec();
-    });
+    if (openAboutBox_)
+        resumeNext([&] { openAboutBox_(this); });
     // Back to the main window, also where no window manager hands the focus on.
     activateWindow();
 }
 
 void frmMain::setSuccessor(std::function<void()> openSuccessor) { openSuccessor_ = std::move(openSuccessor); }
+
+void frmMain::setAboutBox(std::function<void(QWidget*)> openAboutBox) { openAboutBox_ = std::move(openAboutBox); }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {

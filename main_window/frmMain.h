@@ -49,6 +49,9 @@ public:
     // What takes the window's place when the user closes it; the program
     // decides (its exit screen). Nothing when unset.
     void setSuccessor(std::function<void()> openSuccessor);
+    // What Help, About shows over the window, modally; the program decides
+    // (its about box). Nothing when unset.
+    void setAboutBox(std::function<void(QWidget* owner)> openAboutBox);
 
     // The top link line, to the maker's home page.
     LinkLabel* Label61() const { return Label61_; }
@@ -90,6 +93,7 @@ private:
     // shown; Back gives the focus back to it.
     QPointer<QWidget> focusBeforeReading_;
     std::function<void()> openSuccessor_;
+    std::function<void(QWidget*)> openAboutBox_;
 };
 
 } // namespace amorix

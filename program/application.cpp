@@ -9,6 +9,7 @@
 #include "system/seams.h"
 #include "system/settings_store.h"
 #include "system/single_instance.h"
+#include "system_widgets/message_boxes.h"
 
 #include <QApplication>
 #include <QStackedWidget>

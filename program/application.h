@@ -2,7 +2,7 @@
 // window and its banner.
 #pragma once
 
-#include "system/run.h"
+#include "system_widgets/run.h"
 
 #include <QWidget>
 

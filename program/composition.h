@@ -5,8 +5,8 @@
 
 namespace amorix {
 
-// Builds the main window, followed by the exit screen when the user closes
-// it, and names its banner labels for start-up.
+// Builds the main window with its about box, followed by the exit screen
+// when the user closes it, and names its banner labels for start-up.
 MainWindowParts openMainWindow();
 
 // The whole run, in a process whose QApplication exists.

@@ -4,6 +4,7 @@
 #include "system/modHelp.h"
 #include "system/seams.h"
 #include "system/settings_store.h"
+#include "system_widgets/message_boxes.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -5,7 +5,8 @@
 
 #include <QList>
 #include <QPointer>
-#include <QWidget>
+
+class QWidget;
 
 namespace amorix {
 

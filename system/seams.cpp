@@ -1,12 +1,9 @@
 #include "seams.h"
 
-#include "forms.h"
 #include "platform.h"
 #include "program_state.h"
-#include "rules/resume_next.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -14,21 +11,6 @@
 
 namespace amorix {
 namespace {
-
-class RealMessageBoxes final : public MessageBoxes {
-public:
-    MessageAnswer show(const Message& message) override
-    {
-        // The owner may go away while the box is up (the run ends behind
-        // it), taking the box with it.
-        const QPointer<QMessageBox> box = buildMessageBox(message).release();
-        const int pressed = box->exec();
-        delete box.data();
-        if (message.buttons == MessageButtons::Ok)
-            return MessageAnswer::Ok;
-        return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-    }
-};
 
 class RealClock final : public Clock {
 public:
@@ -69,58 +51,15 @@ Interface& standInOr(Interface* standIn)
 
 } // namespace
 
-std::unique_ptr<QMessageBox> buildMessageBox(const Message& message)
-{
-    // A lone carriage return is a line break in the platform's own message
-    // boxes; Qt's draws it as a space, so it becomes Qt's line break. The
-    // words are as given.
-    QString text = message.text;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))
-            text[i] = u'\n';
-    auto box = std::make_unique<QMessageBox>(message.icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                                                   : QMessageBox::Information,
-                                             message.title, text, QMessageBox::NoButton, message.owner.data());
-    box->setTextFormat(Qt::PlainText);
-    box->setWindowModality(Qt::ApplicationModal);
-    if (message.buttons == MessageButtons::YesNo) {
-        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box->setDefaultButton(QMessageBox::Yes);
-    } else {
-        box->setStandardButtons(QMessageBox::Ok);
-    }
-    return box;
-}
-
-QWidget* activeProgramWindow()
-{
-    if (QWidget* active = QApplication::activeWindow())
-        return active;
-    const QList<QWidget*> loaded = forms::loaded();
-    const auto shown =
-        std::find_if(loaded.crbegin(), loaded.crend(), [](const QWidget* window) { return window->isVisible(); });
-    return shown == loaded.crend() ? nullptr : *shown;
-}
-
-MessageBoxes& messageBoxes() { return standInOr<RealMessageBoxes>(programState().standIns.messageBoxes); }
 Desktop& desktop() { return standInOr<platform::DesktopOpener>(programState().standIns.desktop); }
 Clock& clock() { return standInOr<RealClock>(programState().standIns.clock); }
 Dice& dice() { return standInOr<RealDice>(programState().standIns.dice); }
 ProcessControl& processControl() { return standInOr<RealProcessControl>(programState().standIns.processControl); }
 
-void installMessageBoxes(MessageBoxes* standIn) { programState().standIns.messageBoxes = standIn; }
 void installDesktop(Desktop* standIn) { programState().standIns.desktop = standIn; }
 void installClock(Clock* standIn) { programState().standIns.clock = standIn; }
 void installDice(Dice* standIn) { programState().standIns.dice = standIn; }
 void installProcessControl(ProcessControl* standIn) { programState().standIns.processControl = standIn; }
-
-MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons)
-{
-    // A box that cannot be shown counts as answered with No (or OK).
-    const Message message{kAppTitle, text, icon, buttons, activeProgramWindow()};
-    return attempt([&] { return messageBoxes().show(message); })
-        .value_or(buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok);
-}
 
 int drawBelow(int count)
 {

@@ -1,42 +1,14 @@
-// What the program asks of the desktop, each behind a small interface of
-// ours: the real one talks to Qt and the desktop, tests install stand-ins
-// that record and answer without a person and without a browser.
+// What the program asks of the system and the desktop, each behind a small
+// interface of ours: the real one talks to Qt and the desktop, tests
+// install stand-ins that record and answer without a person and without a
+// browser. Message boxes, which need widgets, are the layer above's
+// (system_widgets/message_boxes.h).
 #pragma once
 
-#include "rules/titles.h"
-
-#include "rules/message_icon.h"
-
 #include <QDate>
-#include <QPointer>
 #include <QString>
-#include <QWidget>
-
-#include <memory>
-
-class QMessageBox;
 
 namespace amorix {
-
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
-
-struct Message {
-    QString title;
-    QString text;
-    MessageIcon icon;
-    MessageButtons buttons;
-    // The window the box speaks for: it stands over that window, centred on
-    // it. None before any window is open; the box is then centred on the screen.
-    QPointer<QWidget> owner;
-};
-
-// Modal message boxes: everything the user is told goes through here.
-class MessageBoxes {
-public:
-    virtual ~MessageBoxes() = default;
-    virtual MessageAnswer show(const Message& message) = 0;
-};
 
 // The desktop's default handler for web addresses.
 class Desktop {
@@ -70,29 +42,16 @@ public:
     virtual void end(int status) = 0;
 };
 
-MessageBoxes& messageBoxes();
 Desktop& desktop();
 Clock& clock();
 Dice& dice();
 ProcessControl& processControl();
 
 // Installs stand-ins; nullptr puts the real one back. Not owned.
-void installMessageBoxes(MessageBoxes* standIn);
 void installDesktop(Desktop* standIn);
 void installClock(Clock* standIn);
 void installDice(Dice* standIn);
 void installProcessControl(ProcessControl* standIn);
-
-// The box the real seam shows for a message, not yet shown.
-std::unique_ptr<QMessageBox> buildMessageBox(const Message& message);
-
-// The program's window the user is working in: the active one, else the
-// last loaded window that is shown; none before the first window opens.
-QWidget* activeProgramWindow();
-
-// Shows a message titled with the application title, over the program's
-// active window, and returns the answer. Never throws.
-MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
 
 // A whole number from 0 to count - 1, drawn as floor(r * count) in single
 // precision from one draw r of the dice.

@@ -3,7 +3,7 @@
 // opener can start.
 #include "system/modHelp.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -11,7 +11,7 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;
     QElapsedTimer timer;
@@ -19,6 +19,6 @@ int main(int argc, char* argv[])
     amorix::modHelp::OpenAddress(QString::fromLocal8Bit(argv[1]));
     std::printf("returned after %lld ms\n", static_cast<long long>(timer.elapsed()));
     std::fflush(stdout);
-    QTimer::singleShot(200, &app, &QApplication::quit);
-    return QApplication::exec();
+    QTimer::singleShot(200, &app, &QCoreApplication::quit);
+    return QCoreApplication::exec();
 }

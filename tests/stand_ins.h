@@ -2,10 +2,11 @@
 // answer at once, so no test waits for a person or opens a browser.
 #pragma once
 
-#include "system/forms.h"
 #include "system/program_state.h"
 #include "system/seams.h"
 #include "system/single_instance.h"
+#include "system_widgets/forms.h"
+#include "system_widgets/message_boxes.h"
 
 #include <QDate>
 #include <QList>

@@ -7,6 +7,7 @@
 #include "program/composition.h"
 #include "program/update_reminder.h"
 #include "rules/settings_codec.h"
+#include "rules/titles.h"
 #include "scoped_environment.h"
 #include "stand_ins.h"
 #include "system/modHelp.h"
@@ -14,6 +15,7 @@
 #include "system/seams.h"
 #include "system/settings_store.h"
 #include "system/single_instance.h"
+#include "system_widgets/message_boxes.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "program/application.h"
 #include "rules/text_rules.h"
 #include "stand_ins.h"
-#include "system/forms.h"
 #include "system/platform.h"
+#include "system_widgets/forms.h"
 #include "typing.h"
 
 #include <QAccessible>

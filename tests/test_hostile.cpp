@@ -7,9 +7,9 @@
 #include "program/composition.h"
 #include "rules/text_rules.h"
 #include "stand_ins.h"
-#include "system/forms.h"
 #include "system/settings_store.h"
 #include "system/single_instance.h"
+#include "system_widgets/forms.h"
 
 #include <QApplication>
 #include <QClipboard>

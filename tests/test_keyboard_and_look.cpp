@@ -14,9 +14,10 @@
 #include "main_window_driver.h"
 #include "program/application.h"
 #include "program/language.h"
+#include "rules/titles.h"
 #include "stand_ins.h"
-#include "system/forms.h"
 #include "system/modHelp.h"
+#include "system_widgets/forms.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -9,7 +9,7 @@
 #include "program/language.h"
 #include "rules/text_rules.h"
 #include "stand_ins.h"
-#include "system/forms.h"
+#include "system_widgets/forms.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -12,8 +12,8 @@
 #include "rules/ini_text.h"
 #include "rules/settings_codec.h"
 #include "stand_ins.h"
-#include "system/forms.h"
 #include "system/single_instance.h"
+#include "system_widgets/forms.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "run.h"
 
 #include "forms.h"
-#include "program_state.h"
 #include "rules/resume_next.h"
-#include "seams.h"
+#include "system/program_state.h"
+#include "system/seams.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "forms.h"
 
-#include "program_state.h"
+#include "system/program_state.h"
 
 namespace amorix::forms {
 
