@@ -32,7 +32,7 @@ protected:
 
 private:
     QLabel* picIcon_ = nullptr; // the program's icon
-    QLabel* Label2_ = nullptr; // the title, "QX Amorix v1.0"
+    QLabel* Label2_ = nullptr; // the title, "QX Amorix v" and the version
     QLabel* Label1_ = nullptr; // what the program does
     LinkLabel* lblHomePage_ = nullptr; // the maker's home page
     QLabel* Label3_ = nullptr; // the fully-branded offer

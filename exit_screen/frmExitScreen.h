@@ -49,7 +49,7 @@ private:
     void Form_Unload();
 
     QLabel* Picture1_ = nullptr; // the program's icon, top left
-    QLabel* Label1_ = nullptr; // the title, "QX Amorix v1.0"
+    QLabel* Label1_ = nullptr; // the title, "QX Amorix v" and the version
     QLabel* Label2_ = nullptr; // one of the four support texts, drawn at random
     QCheckBox* Check1_ = nullptr; // "Click Here To Visit Velmora Now": a check box used as a link
     QPushButton* cmdClose_ = nullptr; // "E&xit"

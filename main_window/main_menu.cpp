@@ -8,35 +8,29 @@
 #include <QMenuBar>
 
 namespace amorix {
-namespace {
-
-QString caption(const char* english) { return QCoreApplication::translate("amorix::MainMenu", english); }
-
-} // namespace
-
 MainMenu::MainMenu(QMenuBar* bar)
 {
     bar->setFont(verdana(8.25));
 
-    mnuFile_ = bar->addMenu(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&File")));
-    mnuProceed_ = mnuFile_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Get My Amorix Reading")));
+    mnuFile_ = bar->addMenu(tr("&File"));
+    mnuProceed_ = mnuFile_->addAction(tr("&Get My Amorix Reading"));
     mnuFile_->addSeparator();
-    mnuExit_ = mnuFile_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "E&xit")));
+    mnuExit_ = mnuFile_->addAction(tr("E&xit"));
 
-    mnuHelp_ = bar->addMenu(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Help")));
+    mnuHelp_ = bar->addMenu(tr("&Help"));
     // A menu opened by its access key is heard by its title.
     for (QMenu* menu : {mnuFile_, mnuHelp_})
         menu->setAccessibleName(labelText(menu->title()));
-    mnuOnline_ = mnuHelp_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Online Help")));
-    mnuVisit_ = mnuHelp_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Visit Us Online")));
+    mnuOnline_ = mnuHelp_->addAction(tr("&Online Help"));
+    mnuVisit_ = mnuHelp_->addAction(tr("&Visit Us Online"));
     mnuHelp_->addSeparator();
-    mnuUpdate_ = mnuHelp_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "Check for Software &Update")));
+    mnuUpdate_ = mnuHelp_->addAction(tr("Check for Software &Update"));
     mnuHelp_->addSeparator();
-    mnuAbout_ = mnuHelp_->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&About Software")));
+    mnuAbout_ = mnuHelp_->addAction(tr("&About Software"));
 
     // Commands placed on the bar itself act on a single click.
-    mnuDonate_ = bar->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Donate")));
-    mnuMakeMoney_ = bar->addAction(caption(QT_TRANSLATE_NOOP("amorix::MainMenu", "&Make Money Online")));
+    mnuDonate_ = bar->addAction(tr("&Donate"));
+    mnuMakeMoney_ = bar->addAction(tr("&Make Money Online"));
     mnuMakeMoney_->setVisible(false);
     mnuMakeMoney_->setEnabled(false);
 }

@@ -2,6 +2,8 @@
 // itself. The window connects each command to its handler.
 #pragma once
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -9,6 +11,7 @@ class QMenuBar;
 namespace amorix {
 
 class MainMenu {
+    Q_DECLARE_TR_FUNCTIONS(amorix::MainMenu)
 public:
     // Fills the bar.
     explicit MainMenu(QMenuBar* bar);

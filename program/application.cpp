@@ -15,6 +15,14 @@
 #include <QStackedWidget>
 
 namespace amorix {
+namespace {
+
+// This module's texts.
+class Application {
+    Q_DECLARE_TR_FUNCTIONS(amorix::Application)
+};
+
+} // namespace
 
 int runApplication(const OpenMainWindow& openMainWindow)
 {
@@ -37,8 +45,7 @@ void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMa
     bool alreadyRunning = false;
     resumeNext([&] { alreadyRunning = instance.previousInstanceRunning(); });
     if (alreadyRunning) {
-        tellUser(QCoreApplication::translate("amorix::StartApplication", "Application is already running"),
-                 MessageIcon::Information);
+        tellUser(Application::tr("Application is already running"), MessageIcon::Information);
         ExitApplication();
         return;
     }

@@ -12,11 +12,19 @@
 #include <cstdlib>
 
 namespace amorix {
+namespace {
+
+// This module's texts.
+class UpdateReminder {
+    Q_DECLARE_TR_FUNCTIONS(amorix::UpdateReminder)
+};
+
+} // namespace
 
 QString updateQuestion()
 {
-    return QCoreApplication::translate("amorix::ShowUpdateReminder", "There maybe an update to this software available")
-        + u'\r' + QCoreApplication::translate("amorix::ShowUpdateReminder", "Do you want to check for an update?");
+    return UpdateReminder::tr("There maybe an update to this software available") + u'\r'
+        + UpdateReminder::tr("Do you want to check for an update?");
 }
 
 void ShowUpdateReminder(SettingsStore& store)

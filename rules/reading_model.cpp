@@ -12,22 +12,35 @@
 #include <cstdint>
 #include <string>
 
+namespace amorix {
+namespace {
+
+// The engine's texts, marked there under this context.
+class Interpretations {
+    Q_DECLARE_TR_FUNCTIONS(amorix::Interpretations)
+public:
+    static QString translated(std::string_view english) { return tr(std::string(english).c_str()); }
+};
+
+} // namespace
+} // namespace amorix
+
 namespace amorix::reading {
 namespace {
 
-// A reading text of the engine's in the user's language.
-QString translated(std::string_view english)
-{
-    return QCoreApplication::translate("amorix::Interpretations", std::string(english).c_str());
-}
+// This module's own texts.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(amorix::reading)
+};
 
 } // namespace
 
+QString readingText(std::string_view english) { return Interpretations::translated(english); }
+
 std::optional<Problem> firstProblem(const Couple& couple)
 {
-    const QString missingName[kPersons] = {
-        QCoreApplication::translate("amorix::reading", "Please Enter Your Name"),
-        QCoreApplication::translate("amorix::reading", "Please Enter Your Partner's Name")};
+    const QString missingName[kPersons] = {Texts::tr("Please Enter Your Name"),
+                                           Texts::tr("Please Enter Your Partner's Name")};
     for (int person = 0; person < kPersons; ++person)
         if (trimSpaces(couple[person].name).isEmpty())
             return Problem{missingName[person], MessageIcon::Critical, person};
@@ -40,13 +53,9 @@ std::optional<Problem> firstProblem(const Couple& couple)
         switch (dateProblem(entries.dayIndex, entries.monthIndex, *year)) {
         case DateProblem::None: break;
         case DateProblem::FebruaryTooLong:
-            return Problem{QCoreApplication::translate("amorix::reading", "Please Enter Correct Date Or Month!"),
-                           MessageIcon::Information,
-                           {}};
+            return Problem{Texts::tr("Please Enter Correct Date Or Month!"), MessageIcon::Information, {}};
         case DateProblem::ThirtyDayMonth:
-            return Problem{QCoreApplication::translate("amorix::reading", "Please Enter Correct Date Or Month !"),
-                           MessageIcon::Information,
-                           {}};
+            return Problem{Texts::tr("Please Enter Correct Date Or Month !"), MessageIcon::Information, {}};
         }
     }
     return std::nullopt;
@@ -56,7 +65,7 @@ QString dateOfBirth(const QString& monthText, int day, int year)
 {
     // The month's name, the day and the year, in the order and with the
     // marks of the user's language ("March 7, 1985").
-    return QCoreApplication::translate("amorix::reading", "%1 %2, %3", "date of birth: month name, day, year")
+    return Texts::tr("%1 %2, %3", "date of birth: month name, day, year")
         .arg(monthText, QString::number(day), QString::number(year));
 }
 
@@ -75,17 +84,17 @@ Reading makeReading(const Couple& couple)
             values[valueIndex(person, DateOfBirth)] = dateOfBirth(entries.monthText, *day, *year);
             birth[person] = attempt([&] { return birthNumber(*day, month, *year); });
         }
-        values[valueIndex(person, Significance)] = translated(significanceText());
+        values[valueIndex(person, Significance)] = readingText(significanceText());
         if (birth[person]) {
             values[valueIndex(person, BirthNumber)] = QString::number(*birth[person]);
             values[valueIndex(person, Interpretation)] =
-                attempt([&] { return translated(personalInterpretation(*birth[person])); });
+                attempt([&] { return readingText(personalInterpretation(*birth[person])); });
         }
     }
     if (birth[0] && birth[1]) {
         if (const auto love = attempt([&] { return loveNumber(*birth[0], *birth[1]); })) {
             values[kLoveNumber] = QString::number(*love);
-            values[kLoveInterpretation] = attempt([&] { return translated(loveInterpretation(*love)); });
+            values[kLoveInterpretation] = attempt([&] { return readingText(loveInterpretation(*love)); });
         }
     }
     return values;

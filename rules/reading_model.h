@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <string_view>
+
 #include <array>
 #include <optional>
 
@@ -49,6 +51,10 @@ constexpr int kValueCount = kLoveInterpretation + 1;
 // number the engine refuses): that label keeps what it showed before.
 using Reading = std::array<std::optional<QString>, kValueCount>;
 Reading makeReading(const Couple& couple);
+
+// A text of the engine's (an interpretation, the significance) in the
+// user's language: the one lookup for the program and its tests.
+QString readingText(std::string_view english);
 
 // "March 7, 1985": the month as listed, the day and year as numbers.
 QString dateOfBirth(const QString& monthText, int day, int year);

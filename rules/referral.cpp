@@ -9,6 +9,11 @@
 namespace amorix::modTellAFriend {
 namespace {
 
+// This module's texts.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(amorix::modTellAFriend)
+};
+
 QString encoded(const QString& value)
 {
     // Leaves only A-Z a-z 0-9 - . _ ~ as they are.
@@ -22,21 +27,18 @@ QString addressProblem(const QString& email, const QString& friendEmail)
     const QString own = trimSpaces(email);
     const QString other = trimSpaces(friendEmail);
     if (own == other)
-        return QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Distinct Email Addresses");
+        return Texts::tr("Please Enter Distinct Email Addresses");
     if (!own.contains(u'@') || !other.contains(u'@'))
-        return QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Proper Email Address");
+        return Texts::tr("Please Enter Proper Email Address");
     if (!own.contains(u'.') || !other.contains(u'.'))
-        return QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Proper Email Address");
+        return Texts::tr("Please Enter Proper Email Address");
     return QString();
 }
 
 Referral placeholders()
 {
-    return {QCoreApplication::translate("amorix::modTellAFriend", "Your Name"),
-            QCoreApplication::translate("amorix::modTellAFriend", "Your Email Address"),
-            QCoreApplication::translate("amorix::modTellAFriend", "Your Message"),
-            QCoreApplication::translate("amorix::modTellAFriend", "Friend's Name"),
-            QCoreApplication::translate("amorix::modTellAFriend", "Friend's Email Address")};
+    return {Texts::tr("Your Name"), Texts::tr("Your Email Address"), Texts::tr("Your Message"),
+            Texts::tr("Friend's Name"), Texts::tr("Friend's Email Address")};
 }
 
 QString referralProblem(const Referral& referral)
@@ -48,14 +50,11 @@ QString referralProblem(const Referral& referral)
     };
     const Referral first = placeholders();
     const Check checks[] = {
-        {referral.name, first.name, QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Name")},
-        {referral.email, first.email, QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Email")},
-        {referral.message, first.message,
-         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Message")},
-        {referral.friendName, first.friendName,
-         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Friend's Name")},
-        {referral.friendEmail, first.friendEmail,
-         QCoreApplication::translate("amorix::modTellAFriend", "Please Enter Your Friend's Email")},
+        {referral.name, first.name, Texts::tr("Please Enter Your Name")},
+        {referral.email, first.email, Texts::tr("Please Enter Your Email")},
+        {referral.message, first.message, Texts::tr("Please Enter Your Message")},
+        {referral.friendName, first.friendName, Texts::tr("Please Enter Your Friend's Name")},
+        {referral.friendEmail, first.friendEmail, Texts::tr("Please Enter Your Friend's Email")},
     };
     for (const Check& check : checks) {
         const QString value = trimSpaces(check.value);
@@ -65,11 +64,7 @@ QString referralProblem(const Referral& referral)
     return QString();
 }
 
-QString requestTooLong()
-{
-    return QCoreApplication::translate("amorix::modTellAFriend",
-                                       "The request is too long to send. Please shorten your message.");
-}
+QString requestTooLong() { return Texts::tr("The request is too long to send. Please shorten your message."); }
 
 QString requestAddress(const Referral& referral)
 {

@@ -81,7 +81,7 @@ private slots:
 
     void opensReadyToLeave()
     {
-        QCOMPARE(s().windowTitle(), QStringLiteral("QX Amorix v1.0"));
+        QCOMPARE(s().windowTitle(), QStringLiteral("QX Amorix v" AMORIX_VERSION));
         QCOMPARE(s().size(), QSize(741, 315));
         QVERIFY(s().windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(QApplication::activeWindow(), screen.data());

@@ -549,9 +549,7 @@ private slots:
             box->setText(text);
             return box->heightForWidth(box->width()) > box->height() ? text : QString();
         };
-        const auto translated = [](std::string_view text) {
-            return QCoreApplication::translate("amorix::Interpretations", std::string(text).c_str());
-        };
+        const auto translated = reading::readingText;
         for (int n = 1; n <= 9; ++n)
             QCOMPARE(cut(reading->lblResult(4), translated(personalInterpretation(n)))
                          + cut(reading->lblResult(11), translated(loveInterpretation(n)))

@@ -91,7 +91,7 @@ private slots:
 
     void opensOnTheInputArea()
     {
-        QCOMPARE(w().windowTitle(), QStringLiteral("QX Amorix v1.0"));
+        QCOMPARE(w().windowTitle(), QStringLiteral("QX Amorix v" AMORIX_VERSION));
         QCOMPARE(w().centralWidget()->size(), QSize(550, 368));
         QVERIFY(inFront(w().fraMain()));
         for (int i = 0; i < 2; ++i) {
@@ -200,6 +200,11 @@ private slots:
         useLanguage(QLocale::c());
         QCOMPARE((QStringList{values[1], values[2], values[6], values[7], values[10]}),
                  (QStringList{"7. März 1985", "6", "28. Dezember 1979", "3", "9"}));
+        // The engine's texts are German too, looked up where they are marked.
+        for (const auto& [shown, english] : {std::pair{values[3], significanceText()},
+                                             {values[4], personalInterpretation(6)},
+                                             {values[11], loveInterpretation(9)}})
+            QVERIFY2(!shown.isEmpty() && shown != fromUtf8View(english), qPrintable(shown));
     }
 
     // What only the window shows of a failed check: the message box, where

@@ -351,7 +351,7 @@
     </message>
 </context>
 <context>
-    <name>amorix::ShowUpdateReminder</name>
+    <name>amorix::UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
         <translation>Puede que haya una versión nueva de este programa.</translation>
@@ -362,7 +362,7 @@
     </message>
 </context>
 <context>
-    <name>amorix::StartApplication</name>
+    <name>amorix::Application</name>
     <message>
         <source>Application is already running</source>
         <translation>El programa ya está abierto</translation>

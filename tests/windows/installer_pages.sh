@@ -6,7 +6,7 @@ SETUP=$1
 OUT=$2
 source "$(dirname "$0")/lib.sh"
 mkdir -p "$OUT"
-title="QX Amorix 1.0 Setup"
+title="QX Amorix $VERSION Setup"
 
 "$WINE" "$SETUP" > /dev/null 2>&1 &
 window=$(wait_for_window "$title" 60) || fail "no installer window"

@@ -32,8 +32,9 @@ fail() {
     exit 1
 }
 
-# The windows' title, with the project's version.
-WINDOW_TITLE="QX Amorix v$(sed -n 's/^project(QXAmorix VERSION \([0-9.]*\).*/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")"
+# The project's version, and the windows' title with it.
+VERSION=$(sed -n 's/^project(QXAmorix VERSION \([0-9.]*\).*/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")
+WINDOW_TITLE="QX Amorix v$VERSION"
 
 # TIME_SCALE stretches every wait, for runs under valgrind.
 TIME_SCALE=${TIME_SCALE:-1}

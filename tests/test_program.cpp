@@ -1,4 +1,4 @@
-// The application shell: the update reminder and its stored date, start-up
+// The program put together: the update reminder and its stored date, start-up
 // and its order, the single-instance lock, shutdown, and the about box.
 #include "about_box/frmAbout.h"
 #include "look/app_icon.h"
@@ -105,7 +105,7 @@ QString usDate(QDate date) { return shortDateText(date, QLocale(QLocale::English
 
 Q_DECLARE_METATYPE(CloseAbout)
 
-class TestShell : public QObject {
+class TestProgram : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
 
@@ -475,7 +475,7 @@ private slots:
     {
         test::StandIns desktop;
         frmAbout about;
-        QCOMPARE(about.windowTitle(), QStringLiteral("QX Amorix v1.0"));
+        QCOMPARE(about.windowTitle(), QStringLiteral("QX Amorix v" AMORIX_VERSION));
         QCOMPARE(about.size(), QSize(471, 203));
         QCOMPARE(about.Label1()->text(),
                  QStringLiteral("QX Amorix gives you a better view about the nature of your relationship with your  "
@@ -529,5 +529,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShell)
-#include "test_shell.moc"
+QTEST_MAIN(TestProgram)
+#include "test_program.moc"
