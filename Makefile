@@ -113,7 +113,7 @@ screenshots:
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/scale-2
 	DESKTOP_THEME=dark bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
 	  $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/dark
-	for language in de es; do \
+	for language in de es fr it pt_BR; do \
 	  LANGUAGE=$$language bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/xvfb/screenshots.sh \
 	    $(BUILD_DIR)/amorix $(BUILD_DIR)/tests/window_shot docs/screenshots/$$language || exit 1; \
 	done

@@ -5,7 +5,7 @@
     <name>amorix::BrandBanner</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Versieh dieses Programm mit deiner eigenen Marke. Mehr Treue und Besucher für deine Website: Setz ihren Namen und Link hierher. Siehe „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Versieh dieses Programm mit deiner eigenen Marke: mehr Stammbesucher und Zugriffe für deine Website. Setz ihren Namen und Link hierher. Siehe „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -16,7 +16,7 @@
     <name>amorix::InputArea</name>
     <message>
         <source>Let QX Amorix tell you more about your relationship. Just enter your partner&apos;s and your date of birth and know more about your love prospects!</source>
-        <translation>Lass dir von QX Amorix mehr über eure Beziehung sagen. Gib einfach dein Geburtsdatum und das deines Partners ein und erfahre mehr über eure Liebesaussichten!</translation>
+        <translation>Lass dir von QX Amorix mehr über eure Beziehung sagen. Gib einfach dein Geburtsdatum und das der Person an deiner Seite ein und erfahre mehr über eure Liebesaussichten!</translation>
     </message>
     <message>
         <source>Your Personal Details</source>
@@ -24,50 +24,50 @@
     </message>
     <message>
         <source>Your Partner&apos;s Personal Details</source>
-        <translation>Angaben zu deinem Partner</translation>
+        <translation>Angaben zur Person an deiner Seite</translation>
     </message>
     <message>
         <source>&amp;Get My Amorix Reading</source>
-        <translation>&amp;Meine Amorix-Deutung</translation>
+        <translation>Meine Deutung &amp;anzeigen</translation>
     </message>
 </context>
 <context>
     <name>amorix::Interpretations</name>
     <message>
         <source>You tend to show off your partners to your friends. You are persistent and forceful when you set out to win a partner, and you rarely give up. You are fun and exciting company, and you give your partner no rest at all.</source>
-        <translation>Du zeigst deine Partner gern deinen Freunden. Wenn du jemanden für dich gewinnen willst, bist du hartnäckig und energisch, und du gibst selten auf. Mit dir ist es lustig und aufregend, und du lässt deinem Partner keine Minute Ruhe.</translation>
+        <translation>Vor deinem Freundeskreis gibst du gern mit deinen Liebschaften an. Wenn du jemanden für dich gewinnen willst, bist du hartnäckig und energisch, und du gibst selten auf. Mit dir ist es lustig und aufregend, und du lässt dem Menschen an deiner Seite keine Minute Ruhe.</translation>
     </message>
     <message>
         <source>You will find it difficult to remain in any relationship. It is hard for you to find the right person and even harder to settle down with one. Yet love and romance matter a great deal to you, and you spend many hours in fantasy about the partners that the future may bring to you.</source>
-        <translation>Es fällt dir schwer, in einer Beziehung zu bleiben. Den richtigen Menschen zu finden ist für dich schwer, sich mit ihm niederzulassen noch schwerer. Doch Liebe und Romantik bedeuten dir viel, und du träumst oft stundenlang von den Partnern, die dir die Zukunft bringen mag.</translation>
+        <translation>Es fällt dir schwer, in einer Beziehung zu bleiben. Den richtigen Menschen zu finden ist für dich schwer, dich fest an ihn zu binden noch schwerer. Doch Liebe und Romantik bedeuten dir viel, und du träumst oft stundenlang von den Menschen, die dir die Zukunft bringen mag.</translation>
     </message>
     <message>
         <source>You will be the dominating half in your relationship. You believe in a solid commitment and you want a partner who listens to you and shares both your happiness and your grief. You find it hard to speak first about your feelings, so let your partner know what is in your heart.</source>
-        <translation>Du wirst die bestimmende Hälfte eurer Beziehung sein. Du glaubst an eine feste Bindung und wünschst dir einen Partner, der dir zuhört und Freude wie Kummer mit dir teilt. Es fällt dir schwer, als Erster über Gefühle zu sprechen – also lass deinen Partner wissen, was in deinem Herzen ist.</translation>
+        <translation>Du wirst die bestimmende Hälfte eurer Beziehung sein. Du glaubst an eine feste Bindung und wünschst dir einen Menschen, der dir zuhört und Freude wie Kummer mit dir teilt. Es fällt dir schwer, den ersten Schritt zu tun und über deine Gefühle zu sprechen – also lass den Menschen an deiner Seite wissen, was in dir vorgeht.</translation>
     </message>
     <message>
         <source>You will be very serious about your relationships. You are the kind of person who marries a high-school sweetheart. You should be more forthcoming in your search for love. You are dependable and loyal to your partner, and you expect the very same loyalty in return.</source>
-        <translation>Du nimmst deine Beziehungen sehr ernst. Du bist der Typ Mensch, der seine Jugendliebe heiratet. Bei der Suche nach der Liebe solltest du offener auf andere zugehen. Du bist verlässlich und treu und erwartest von deinem Partner dieselbe Treue.</translation>
+        <translation>Du nimmst deine Beziehungen sehr ernst. Du gehörst zu den Menschen, die ihre Jugendliebe heiraten. Bei der Suche nach der Liebe solltest du offener auf andere zugehen. Du bist verlässlich und treu und erwartest vom Menschen an deiner Seite dieselbe Treue.</translation>
     </message>
     <message>
         <source>You are very jovial and happy by nature. You love to please your partner and to keep them happy, and you are lucky in love. But you may break a heart without a second thought, because you take life as one long party and you don&apos;t always see the hurt you leave behind you.</source>
-        <translation>Du bist von Natur aus fröhlich und gut gelaunt. Du machst deinem Partner gern eine Freude und hast Glück in der Liebe. Doch du brichst vielleicht ein Herz, ohne zweimal nachzudenken, denn für dich ist das Leben ein einziges Fest, und den Schmerz, den du hinterlässt, siehst du nicht immer.</translation>
+        <translation>Du bist von Natur aus fröhlich und gut gelaunt. Du machst dem Menschen an deiner Seite gern eine Freude und hast Glück in der Liebe. Doch du brichst vielleicht ein Herz, ohne lange nachzudenken, denn für dich ist das Leben ein einziges Fest, und den Schmerz, den du hinterlässt, siehst du nicht immer.</translation>
     </message>
     <message>
         <source>You cannot be mushy and romantic. You are polite and quiet, and looks matter a lot to you. You want attractive partners, because you see them as a reflection of yourself. Your reputation matters to you, and you choose your partner with care.</source>
-        <translation>Kitschig und romantisch kannst du nicht sein. Du bist höflich und ruhig, und das Aussehen ist dir wichtig. Du wünschst dir attraktive Partner, denn du siehst in ihnen ein Spiegelbild deiner selbst. Dein Ruf liegt dir am Herzen, und du wählst deinen Partner mit Bedacht.</translation>
+        <translation>Gefühlsduselei und Romantik liegen dir nicht. Du bist höflich und ruhig, und das Aussehen ist dir wichtig. Du wünschst dir attraktive Menschen an deiner Seite, denn du siehst in ihnen ein Spiegelbild deiner selbst. Dein Ruf liegt dir am Herzen, und du wählst mit Bedacht, wen du liebst.</translation>
     </message>
     <message>
         <source>You will be loving and romantic. You pamper your partner with roses and gifts, and you are an understanding partner. But take care not to appear aloof or stuffy to your loved one.</source>
-        <translation>Du bist liebevoll und romantisch. Du verwöhnst deinen Partner mit Rosen und Geschenken und bist voller Verständnis. Pass aber auf, dass du auf deinen Liebsten nicht distanziert oder steif wirkst.</translation>
+        <translation>Du bist liebevoll und romantisch. Du verwöhnst den Menschen an deiner Seite mit Rosen und Geschenken und bist voller Verständnis. Pass aber auf, dass du auf den Menschen, den du liebst, nicht distanziert oder steif wirkst.</translation>
     </message>
     <message>
         <source>You will be generous and loving. You love wholeheartedly and you take your relationship seriously. You treat your partners to the finest things that you can afford, and you enjoy seeing them happy with you.</source>
-        <translation>Du bist großzügig und liebevoll. Du liebst von ganzem Herzen und nimmst deine Beziehung ernst. Du gönnst deinem Partner das Beste, was du dir leisten kannst, und freust dich, wenn er mit dir glücklich ist.</translation>
+        <translation>Du bist großzügig und liebevoll. Du liebst von ganzem Herzen und nimmst deine Beziehung ernst. Du gönnst dem Menschen an deiner Seite das Beste, was du dir leisten kannst, und es macht dich froh, wenn ihr miteinander glücklich seid.</translation>
     </message>
     <message>
         <source>You will go all out to conquer your partner&apos;s heart. You have a big ego, but you are lovable all the same. You will have many relationships before you find your true love.</source>
-        <translation>Du setzt alles daran, das Herz deines Partners zu erobern. Du hast ein großes Ego, bist aber trotzdem liebenswert. Du wirst viele Beziehungen haben, bevor du deine wahre Liebe findest.</translation>
+        <translation>Du setzt alles daran, das Herz des Menschen zu erobern, den du liebst. Du hast ein großes Ego, bist aber trotzdem liebenswert. Du wirst viele Beziehungen haben, bevor du deine wahre Liebe findest.</translation>
     </message>
     <message>
         <source>You may have many arguments but you will stick to each other through the worst phases of your life. Others may envy your loyalty and try to break you up. Stand up for each other, hold no grudges and learn to forgive, and your bond will only grow stronger over the years.</source>
@@ -79,11 +79,11 @@
     </message>
     <message>
         <source>You both tend to spend too much of money on shopping. Your life together is full of drama and activity. You love socializing, and life is a never-ending party for the two of you. But take care that you do not end up in debt, or the party may end sooner than you think.</source>
-        <translation>Ihr gebt beide gern zu viel Geld beim Einkaufen aus. Euer gemeinsames Leben ist voller Trubel und Action. Ihr seid gern unter Leuten, und das Leben ist für euch beide ein Fest ohne Ende. Passt aber auf, dass ihr keine Schulden macht, sonst ist das Fest schneller vorbei, als ihr denkt.</translation>
+        <translation>Ihr gebt beide gern zu viel Geld beim Einkaufen aus. Euer gemeinsames Leben ist voller Trubel und Abwechslung. Ihr seid gern unter Leuten, und das Leben ist für euch beide ein Fest ohne Ende. Passt aber auf, dass ihr keine Schulden macht, sonst ist das Fest schneller vorbei, als ihr denkt.</translation>
     </message>
     <message>
         <source>This combination will be based on love and security. You have a good mutual understanding. Your different natures may cause anger at times, but both of you will work hard to make this relationship last for a lifetime.</source>
-        <translation>Diese Verbindung beruht auf Liebe und Geborgenheit. Ihr versteht euch gut. Eure unterschiedlichen Naturen sorgen manchmal für Ärger, doch ihr beide arbeitet hart daran, dass diese Beziehung ein Leben lang hält.</translation>
+        <translation>Diese Verbindung beruht auf Liebe und Geborgenheit. Ihr versteht euch gut. Eure unterschiedlichen Charaktere sorgen manchmal für Ärger, doch ihr arbeitet beide hart daran, dass diese Beziehung ein Leben lang hält.</translation>
     </message>
     <message>
         <source>This relationship is based on absolute fun and frolic. You will discover new things, new interests and new hobbies together. This keeps your relationship fresh and exciting, and the excitement will last through the years.</source>
@@ -95,15 +95,15 @@
     </message>
     <message>
         <source>Pleasure and affluence are ready to be showered in your lives. Do not make decisions for your partner; instead, try to match your thoughts and feelings. Ups and downs belong to life, so do not let them shake you. Your friends will be your support in hard times. Keep trying new things in your married life, and your love will stay young.</source>
-        <translation>Freude und Wohlstand warten darauf, über euch ausgeschüttet zu werden. Trefft keine Entscheidungen für den anderen, sondern stimmt eure Gedanken und Gefühle aufeinander ab. Höhen und Tiefen gehören zum Leben, lasst euch davon nicht erschüttern. In schweren Zeiten stehen euch eure Freunde bei. Probiert in eurer Ehe immer wieder Neues aus, dann bleibt eure Liebe jung.</translation>
+        <translation>Freude und Wohlstand stehen euch ins Haus. Trefft keine Entscheidungen füreinander, sondern bringt eure Gedanken und Gefühle in Einklang. Höhen und Tiefen gehören zum Leben, lasst euch davon nicht erschüttern. In schweren Zeiten hält euer Freundeskreis zu euch. Probiert in eurer Ehe immer wieder Neues aus, dann bleibt eure Liebe jung.</translation>
     </message>
     <message>
         <source>You are quite attuned to each other and one of the best matches. Your relationship has stability and understanding. Together you will learn to appreciate the finer things in life, hand in hand.</source>
-        <translation>Ihr seid gut aufeinander eingestimmt und passt besonders gut zusammen. Eure Beziehung ist stabil und voller Verständnis. Gemeinsam lernt ihr, Hand in Hand, die schönen Dinge des Lebens zu schätzen.</translation>
+        <translation>Ihr seid auf einer Wellenlänge und passt besonders gut zusammen. Eure Beziehung ist stabil und voller Verständnis. Gemeinsam lernt ihr, Hand in Hand, die schönen Dinge des Lebens zu schätzen.</translation>
     </message>
     <message>
         <source>There are possible difficulties because of your different temperaments. But a little effort from both of you makes it work. Your relationship lasts if each of you respects the other’s solitude, and it doesn’t mean losing your times of togetherness. With care, the bond won’t break.</source>
-        <translation>Eure unterschiedlichen Temperamente können zu Schwierigkeiten führen. Doch mit ein wenig Mühe von euch beiden klappt es. Eure Beziehung hält, wenn jeder das Bedürfnis des anderen nach Alleinsein achtet – ohne dass ihr eure gemeinsamen Zeiten verliert. Mit Sorgfalt wird das Band nicht reißen.</translation>
+        <translation>Eure unterschiedlichen Temperamente können zu Schwierigkeiten führen. Doch mit ein wenig Mühe von euch beiden klappt es. Eure Beziehung hält, wenn ihr einander Zeit für euch allein lasst – ohne dass ihr eure gemeinsamen Zeiten verliert. Wenn ihr achtsam seid, hält euer Band.</translation>
     </message>
     <message>
         <source>This number shows the positive and negative traits of your personality, your hidden talents and your future romance.</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>&amp;Get My Amorix Reading</source>
-        <translation>&amp;Meine Amorix-Deutung</translation>
+        <translation>Meine Deutung &amp;anzeigen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Your birth day</source>
-        <translation>Dein Geburtstag</translation>
+        <translation>Tag deiner Geburt</translation>
     </message>
     <message>
         <source>Your birth year</source>
@@ -173,19 +173,19 @@
     </message>
     <message>
         <source>Your partner&apos;s name</source>
-        <translation>Name deines Partners</translation>
+        <translation>Name der Person an deiner Seite</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth month</source>
-        <translation>Geburtsmonat deines Partners</translation>
+        <translation>Geburtsmonat der Person an deiner Seite</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth day</source>
-        <translation>Geburtstag deines Partners</translation>
+        <translation>Tag der Geburt der Person an deiner Seite</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth year</source>
-        <translation>Geburtsjahr deines Partners</translation>
+        <translation>Geburtsjahr der Person an deiner Seite</translation>
     </message>
     <message>
         <source>January</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>My Partner&apos;s Love Numerology Result</source>
-        <translation>Ergebnis meines Partners</translation>
+        <translation>Ergebnis der Person an meiner Seite</translation>
     </message>
     <message>
         <source>Love Number</source>
@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Your significance</source>
-        <translation>Deine Bedeutung</translation>
+        <translation>Bedeutung deiner Zahl</translation>
     </message>
     <message>
         <source>Your interpretation</source>
@@ -288,23 +288,23 @@
     </message>
     <message>
         <source>Partner&apos;s name</source>
-        <translation>Name des Partners</translation>
+        <translation>Name der Person an deiner Seite</translation>
     </message>
     <message>
         <source>Partner&apos;s date of birth</source>
-        <translation>Geburtsdatum des Partners</translation>
+        <translation>Geburtsdatum der Person an deiner Seite</translation>
     </message>
     <message>
         <source>Partner&apos;s birth number</source>
-        <translation>Geburtszahl des Partners</translation>
+        <translation>Geburtszahl der Person an deiner Seite</translation>
     </message>
     <message>
         <source>Partner&apos;s significance</source>
-        <translation>Bedeutung für den Partner</translation>
+        <translation>Bedeutung der Zahl der Person an deiner Seite</translation>
     </message>
     <message>
         <source>Partner&apos;s interpretation</source>
-        <translation>Deutung für den Partner</translation>
+        <translation>Deutung für die Person an deiner Seite</translation>
     </message>
     <message>
         <source>Name</source>
@@ -339,11 +339,11 @@
     <name>amorix::ReferAFriendForm</name>
     <message>
         <source>Refer A Friend</source>
-        <translation>Einem Freund empfehlen</translation>
+        <translation>Weiterempfehlen</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>Jetzt &amp;empfehlen</translation>
+        <translation>Weiterempfehlen</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -354,11 +354,11 @@
     <name>amorix::UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation>Für dieses Programm gibt es vielleicht eine neue Version.</translation>
+        <translation>Für dieses Programm gibt es vielleicht ein Update.</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Möchtest du nach einer neuen Version suchen?</translation>
+        <translation>Möchtest du nach Updates suchen?</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@
     <name>amorix::frmAbout</name>
     <message>
         <source>QX Amorix gives you a better view about the nature of your relationship with your  partner based on birth number calculations.</source>
-        <translation>QX Amorix zeigt dir anhand von Geburtszahlen, wie es um die Beziehung zu deinem Partner steht.</translation>
+        <translation>QX Amorix zeigt dir anhand von Geburtszahlen, wie es um deine Beziehung steht.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -403,7 +403,7 @@
     </message>
     <message>
         <source>Velmora is a FREE online discussion forum for all things mystic. To help Velmora develop and maintain this software visit Velmora regularly.</source>
-        <translation>Velmora ist ein KOSTENLOSES Online-Forum für alles Mystische. Hilf Velmora, dieses Programm weiterzuentwickeln, und besuche Velmora regelmäßig.</translation>
+        <translation>Velmora ist ein KOSTENLOSES Online-Forum für alles Mystische. Um Velmora zu helfen, dieses Programm zu pflegen und weiterzuentwickeln, besuche Velmora regelmäßig.</translation>
     </message>
     <message>
         <source>Velmora needs your help. All you need to do is visit Velmora regularly and take part in the various discussions and activites to help us maintain and develop more Velmora Softwares.</source>
@@ -411,11 +411,11 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Velmora Softwares. Velmora is one of the world’s largest sources of programs on astrology, psychic matters, tarot, numerology and the occult.</source>
-        <translation>Wenn dir dieses Programm gefallen hat, interessieren dich sicher auch unsere anderen Velmora-Programme. Velmora ist eine der weltweit größten Quellen für Programme zu Astrologie, Hellsehen, Tarot, Numerologie und Okkultem.</translation>
+        <translation>Wenn dir dieses Programm gefallen hat, interessieren dich sicher auch unsere anderen Velmora-Programme. Velmora ist eine der weltweit größten Quellen für Programme zu Astrologie, Hellsehen, Tarot, Numerologie und Okkultismus.</translation>
     </message>
     <message>
         <source>All the programs in the Velmora Softwares suite are simple and easy to use. They are fun and informative at the same time. Try them out and share the experience with your friends and family.</source>
-        <translation>Alle Velmora-Programme sind einfach zu bedienen. Sie machen Spaß und sind zugleich lehrreich. Probier sie aus und teile die Erfahrung mit Freunden und Familie.</translation>
+        <translation>Alle Velmora-Programme sind einfach zu bedienen. Sie machen Spaß und sind zugleich lehrreich. Probier sie aus und teile die Erfahrung mit Freundeskreis und Familie.</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Now</source>
@@ -477,19 +477,19 @@
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Name des Freundes</translation>
+        <translation>Name der Person</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Bitte gib den Namen deines Freundes ein</translation>
+        <translation>Bitte gib den Namen der Person ein, der du das Programm empfiehlst</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail des Freundes</translation>
+        <translation>E-Mail-Adresse der Person</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Bitte gib die E-Mail-Adresse deines Freundes ein</translation>
+        <translation>Bitte gib die E-Mail-Adresse der Person ein, der du das Programm empfiehlst</translation>
     </message>
     <message>
         <source>The request is too long to send. Please shorten your message.</source>
@@ -504,15 +504,15 @@
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
-        <translation>Bitte gib den Namen deines Partners ein</translation>
+        <translation>Bitte gib den Namen der Person an deiner Seite ein</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Bitte gib ein gültiges Datum oder einen gültigen Monat ein!</translation>
+        <translation>Bitte wähle einen gültigen Tag oder Monat!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Bitte gib ein gültiges Datum oder einen gültigen Monat ein !</translation>
+        <translation>Bitte wähle einen gültigen Tag oder Monat!</translation>
     </message>
     <message>
         <source>%1 %2, %3</source>

@@ -11,8 +11,11 @@ mkdir -p "$OUT"
 shoot() { sleep 0.6; "$SHOT" "$1" "$OUT/$2.png" || fail "could not save $2"; }
 # The access keys of the language the program speaks (LANGUAGE).
 case "${LANGUAGE:-}" in
-de*) proceed=alt+m back=alt+z about="alt+h b" file_exit="alt+d b" leave=alt+b ;;
+de*) proceed=alt+a back=alt+z about="alt+h b" file_exit="alt+d b" leave=alt+b ;;
 es*) proceed=alt+o back=alt+v about="alt+u d" file_exit="alt+a s" leave=alt+s ;;
+fr*) proceed=alt+v back=alt+r about="alt+a p" file_exit="alt+f q" leave=alt+q ;;
+it*) proceed=alt+m back=alt+i about="alt+a i" file_exit="alt+f e" leave=alt+e ;;
+pt*) proceed=alt+v back=alt+o about="alt+u s" file_exit="alt+a s" leave=alt+s ;;
 *) proceed=alt+g back=alt+b about="alt+h a" file_exit="alt+f x" leave=alt+x ;;
 esac
 
