@@ -171,7 +171,7 @@ fuzz: deps
 # change of either builds a fresh cache.
 WINDOWS_DIR ?= build-windows
 WINDOWS_PACKAGES := $(BUILD_PACKAGES) g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine wine64 ninja-build \
-                    dpkg-dev perl xvfb xauth xdotool x11-utils xclip fonts-dejavu-core imagemagick
+                    dpkg-dev perl xvfb xauth xdotool x11-utils xclip fonts-dejavu-core imagemagick locales
 QT_WINDOWS_VERSION := 6.4.2
 QT_WINDOWS_OPTIONS := -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
   -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
@@ -202,10 +202,15 @@ windows: windows-qt
 test-windows: windows
 	cd $(WINDOWS_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# The installer's pages under Wine, for the README.
+# The installer's pages under Wine, for the README: in English, then in
+# each language the installer speaks.
 screenshots-windows: windows
 	bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/windows/installer_pages.sh \
 	  $(WINDOWS_DIR)/amorix-$(VERSION)-setup.exe docs/screenshots/windows
+	for locale in de_DE es_ES fr_FR it_IT pt_BR; do \
+	  bash tests/xvfb/with_xvfb.sh -s "-screen 0 1280x1024x24" bash tests/windows/installer_pages.sh \
+	    $(WINDOWS_DIR)/amorix-$(VERSION)-setup.exe docs/screenshots/windows/$$locale $$locale.UTF-8 || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-sanitize $(BUILD_DIR)-fuzz $(WINDOWS_DIR)

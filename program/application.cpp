@@ -26,9 +26,7 @@ class Application {
 
 int runApplication(const OpenMainWindow& openMainWindow)
 {
-    // The desktop's language (LANGUAGE and LANG on Linux, the display
-    // language on Windows).
-    useLanguage(QLocale::system());
+    useDesktopLanguage();
     QApplication::setWindowIcon(appIcon());
     platform::markRunning();
     LockFileInstance instance;

@@ -19,4 +19,6 @@ bool useLanguage(const QLocale& locale)
     return true;
 }
 
+void useDesktopLanguage() { useLanguage(QLocale::system()); }
+
 } // namespace amorix

@@ -11,4 +11,8 @@ namespace amorix {
 // earlier one; false, and English, where there is none.
 bool useLanguage(const QLocale& locale);
 
+// The desktop's language: LANGUAGE and LANG on Linux, the display language
+// on Windows. Start-up puts it in place.
+void useDesktopLanguage();
+
 } // namespace amorix
