@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>You will find it difficult to remain in any relationship. It is hard for you to find the right person and even harder to settle down with one. Yet love and romance matter a great deal to you, and you spend many hours in fantasy about the partners that the future may bring to you.</source>
-        <translation>Es fällt dir schwer, in einer Beziehung zu bleiben. Den richtigen Menschen zu finden ist für dich schwer, dich fest an ihn zu binden noch schwerer. Doch Liebe und Romantik bedeuten dir viel, und du träumst oft stundenlang von den Menschen, die dir die Zukunft bringen mag.</translation>
+        <translation>Es fällt dir schwer, in einer Beziehung zu bleiben. Den richtigen Menschen zu finden ist für dich schwer, dich fest zu binden noch schwerer. Doch Liebe und Romantik bedeuten dir viel, und du träumst oft stundenlang von den Menschen, die dir die Zukunft bringen mag.</translation>
     </message>
     <message>
         <source>You will be the dominating half in your relationship. You believe in a solid commitment and you want a partner who listens to you and shares both your happiness and your grief. You find it hard to speak first about your feelings, so let your partner know what is in your heart.</source>

@@ -24,7 +24,8 @@ wait_until 10 setting_stored || fail "no setting under HKCU\\Software\\Velmora\\
 ! "$WINE" reg query 'HKCU\Software\Velmora\amorix\Settings' 2>/dev/null | grep -q Duration \
     || fail "the setting's name is stored as typed"
 
-# The walk-through, then each value read back: Tab to it, select, copy.
+# The walk-through, then each value read back from the first, where the
+# reading opens: select, copy, Tab to the next.
 enter_anna_and_ben
 keys alt+g
 ! wait_for_window "QX Amorix" 1 > /dev/null || fail "the entries were refused"
@@ -34,8 +35,9 @@ import -window "$main" "$SHOTS/reading.png" || fail "no screenshot"
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 clipboard_is() { [ "$(clipboard)" = "$1" ]; }
 for want in "Anna" "March 7, 1985" "6"; do
-    keys Tab ctrl+a ctrl+c
+    keys ctrl+a ctrl+c
     wait_until 5 clipboard_is "$want" || fail "read '$(clipboard)' where the reading shows '$want'"
+    keys Tab
 done
 keys alt+b
 
