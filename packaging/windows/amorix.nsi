@@ -49,6 +49,9 @@ AllowSkipFiles off
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+; A welcome that assumes nobody's gender: NSIS's own, but where it says
+; "Bienvenido" or "Bem-vindo".
+!define MUI_WELCOMEPAGE_TITLE "$(WelcomeTitle)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
@@ -68,6 +71,12 @@ AllowSkipFiles off
 !insertmacro MUI_LANGUAGE "French"
 !insertmacro MUI_LANGUAGE "Italian"
 !insertmacro MUI_LANGUAGE "PortugueseBR"
+LangString WelcomeTitle ${LANG_ENGLISH} "Welcome to ${NAME} Setup"
+LangString WelcomeTitle ${LANG_GERMAN} "Willkommen zur Installation$\r$\nvon ${NAME}"
+LangString WelcomeTitle ${LANG_SPANISH} "Le damos la bienvenida a la instalación de ${NAME}"
+LangString WelcomeTitle ${LANG_FRENCH} "Bienvenue dans le programme d'installation de ${NAME}"
+LangString WelcomeTitle ${LANG_ITALIAN} "Installazione di ${NAME}"
+LangString WelcomeTitle ${LANG_PORTUGUESEBR} "Boas-vindas à instalação do ${NAME}"
 LangString InstallerCaption ${LANG_ENGLISH} "${NAME} ${VERSION} Setup"
 LangString InstallerCaption ${LANG_GERMAN} "${NAME} ${VERSION} Installation"
 LangString InstallerCaption ${LANG_SPANISH} "Instalación de ${NAME} ${VERSION}"
