@@ -6,7 +6,10 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QStackedWidget>
+
+#include <utility>
 
 namespace amorix {
 namespace {
@@ -51,16 +54,51 @@ void setHeardAs(QWidget* widget, QAccessible::Role role)
     widget->setProperty(kHeardAs, int{role});
 }
 
+// A label tied to the control, by its name, never shown: Qt looks for a
+// control's labels among its siblings.
+void tieLabel(QWidget* control)
+{
+    auto* label = new QLabel(control->accessibleName(), control->parentWidget());
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(control);
+    label->hide();
+}
+
+// Controls whose label waits until a screen reader listens: a run without
+// one makes none.
+class WaitingForReaders final : public QAccessible::ActivationObserver {
+public:
+    static void add(QWidget* control)
+    {
+        static WaitingForReaders* waiting = [] {
+            auto* observer = new WaitingForReaders;
+            QAccessible::installActivationObserver(observer);
+            return observer;
+        }();
+        waiting->controls_.append(control);
+    }
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (!active)
+            return;
+        for (const QPointer<QWidget>& control : std::exchange(controls_, {}))
+            if (control)
+                tieLabel(control);
+    }
+
+private:
+    QList<QPointer<QWidget>> controls_;
+};
+
 } // namespace
 
 void nameForReaders(QWidget* control, const QString& name)
 {
     control->setAccessibleName(name);
-    // A sibling label: Qt looks for a control's labels among its siblings.
-    auto* label = new QLabel(name, control->parentWidget());
-    label->setTextFormat(Qt::PlainText);
-    label->setBuddy(control);
-    label->hide();
+    if (QAccessible::isActive())
+        tieLabel(control);
+    else
+        WaitingForReaders::add(control);
 }
 
 void titleFor(QLabel* title, QWidget* value) { title->setBuddy(value); }

@@ -11,11 +11,11 @@ class QWidget;
 
 namespace amorix {
 
-// Names a control by a label tied to it that is never shown. A screen
-// reader names a control by the labels tied to it before its own name, and
-// Qt on Linux gives a list its current item as its name, so a list is
-// heard by this label alone. The control's own name is set too, for the
-// platforms that read it.
+// Names a control by a label tied to it that is never shown, made once a
+// screen reader listens. A screen reader names a control by the labels
+// tied to it before its own name, and Qt on Linux gives a list its current
+// item as its name, so a list is heard by this label alone. The control's
+// own name is set too, for the platforms that read it.
 void nameForReaders(QWidget* control, const QString& name);
 
 // Ties a shown title to the value it stands before, so that the value is

@@ -23,15 +23,16 @@ BrandBanner::BrandBanner(QWidget* parent)
                              tr("Co-brand this software for your site.  Increase loyalty and traffic to "
                                 "your site. Put your site's name &&  link here. See \"Help\" for details. "
                                 "Click Here for more info on co-branding."),
-                             true);
+                             faces_->contentsRect(), true);
     lblFullBrand_ = bannerLink(faces_,
                                tr("Home Business Opportunity. Start your own Internet business and make "
                                   "money online. Get this software fully branded for your website. Click "
                                   "here for more details."),
-                               true);
-    addView(faces_, lblCobrand_);
+                               faces_->contentsRect(), true);
+    // The fully branded one shows until start-up draws (added first, it
+    // shows without a switch).
     addView(faces_, lblFullBrand_);
-    faces_->setCurrentWidget(lblFullBrand_);
+    addView(faces_, lblCobrand_);
 }
 
 } // namespace amorix

@@ -48,8 +48,7 @@ frmMain::frmMain(QWidget* parent)
     Label61_ = bannerLink(window,
                           tr("The Most Popular Online Mystic Discussion Board. Best Resource For "
                              "Everything Mystic. Visit Velmora Now"),
-                          false);
-    Label61_->setGeometry(twips(862, 0, 6510, 465));
+                          twips(862, 0, 6510, 465), false);
     Label61_->setAlignment(Qt::AlignCenter);
     connect(Label61_, &LinkLabel::clicked, this, &frmMain::Label61_Click);
 

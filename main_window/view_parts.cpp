@@ -69,10 +69,13 @@ QLabel* wrappedLabel(QWidget* parent, const QString& caption, const QRect& place
     return label;
 }
 
-LinkLabel* bannerLink(QWidget* parent, const QString& caption, bool opaque)
+LinkLabel* bannerLink(QWidget* parent, const QString& caption, const QRect& place, bool opaque)
 {
     auto* link = new LinkLabel(caption, parent);
     link->setFont(verdana(8.25, true, true));
+    // Placed before its text is wrapped: wrapping a long text in the
+    // default size first costs as much again.
+    link->setGeometry(place);
     link->setWordWrap(true);
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (opaque)

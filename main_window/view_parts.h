@@ -35,6 +35,6 @@ QLabel* wrappedLabel(QWidget* parent, const QString& caption, const QRect& place
 
 // A bold, underlined link in light blue, centred and wrapped; an opaque one
 // paints its own black background.
-LinkLabel* bannerLink(QWidget* parent, const QString& caption, bool opaque);
+LinkLabel* bannerLink(QWidget* parent, const QString& caption, const QRect& place, bool opaque);
 
 } // namespace amorix

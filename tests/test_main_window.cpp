@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -390,6 +391,8 @@ private slots:
                 texts.append(label->text(QAccessible::Name));
             return texts;
         };
+        QAccessible::setActive(true); // a screen reader listens from now on
+        const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
         QComboBox* day = w().fraDetails(1)->cboDate();
         QCOMPARE(labels(day), (QStringList{"Your partner's birth day", "Your Partner's Personal Details"}));
         test::choose(day, "7");
