@@ -16,7 +16,7 @@
     <name>amorix::InputArea</name>
     <message>
         <source>Let QX Amorix tell you more about your relationship. Just enter your partner&apos;s and your date of birth and know more about your love prospects!</source>
-        <translation>Lass dir von QX Amorix mehr über eure Beziehung sagen. Gib einfach dein Geburtsdatum und das der Person an deiner Seite ein und erfahre mehr über eure Liebesaussichten!</translation>
+        <translation>Lass dir von QX Amorix mehr über eure Beziehung sagen. Gib einfach eure beiden Geburtsdaten ein und erfahre mehr über eure Liebesaussichten!</translation>
     </message>
     <message>
         <source>Your Personal Details</source>
