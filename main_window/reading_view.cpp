@@ -94,8 +94,8 @@ void ReadingView::buildTabStrip()
 
 void ReadingView::buildValues()
 {
-    // The two persons' frames carry the same rows; each value is read as its
-    // text, described by its row title.
+    // The two persons' frames carry the same rows; each value is heard with
+    // the row title tied to it, and its description says whose value it is.
     static const char* const described[reading::kPersons][reading::kRowsPerPerson] = {
         {QT_TR_NOOP("Your name"), QT_TR_NOOP("Your date of birth"), QT_TR_NOOP("Your birth number"),
          QT_TR_NOOP("Your significance"), QT_TR_NOOP("Your interpretation")},
