@@ -7,7 +7,6 @@
 #include "look/fonts.h"
 #include "look/twips.h"
 #include "rules/text_rules.h"
-#include "system/seams.h"
 #include "system_widgets/message_boxes.h"
 
 #include <QAccessible>
@@ -55,7 +54,6 @@ ReferAFriendForm::ReferAFriendForm(QWidget* parent)
     txtMessage_->setGeometry(twips(4800, 3600, 1815, 495));
     txtMessage_->setFocusPolicy(Qt::NoFocus);
     txtMessage_->hide();
-    txtMessage_->setTabChangesFocus(true);
     txtMessage_->setProperty(kPlaceholderProperty, first.message);
     txtMessage_->setAccessibleName(first.message);
     // The message box keeps its text with Windows line breaks, as typed.
