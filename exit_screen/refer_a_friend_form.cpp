@@ -25,11 +25,13 @@ const char* const kPlaceholderProperty = "amorixPlaceholder";
 
 QLineEdit* formBox(QWidget* frame, const QString& placeholder, const QRect& place)
 {
-    auto* box = new QLineEdit(placeholder, frame);
+    auto* box = new QLineEdit(frame);
     box->setGeometry(place);
     box->setMaxLength(kLongestEntry); // as much as the name boxes take
     box->setProperty(kPlaceholderProperty, placeholder);
+    // Named before it holds a text, so that it is never told by another name.
     box->setAccessibleName(placeholder);
+    box->setText(placeholder);
     return box;
 }
 

@@ -1,5 +1,8 @@
-// What a screen reader is told beyond what the widgets tell by themselves,
-// in the terms Orca (the Linux desktop's screen reader) listens for.
+// What a screen reader is told beyond what the widgets tell by themselves:
+// in the terms Orca (the Linux desktop's screen reader) listens for, and
+// through UI Automation on Windows (NVDA, JAWS, Narrator). Where the two
+// need different things, the platform says which (platform::
+// screenReaderNeeds()).
 #pragma once
 
 #include <QString>
@@ -19,16 +22,31 @@ namespace amorix {
 void nameForReaders(QWidget* control, const QString& name);
 
 // Ties a shown title to the value it stands before, so that the value is
-// heard with its title ("Birth Number, 6").
-void titleFor(QLabel* title, QWidget* value);
+// heard with its title ("Birth Number 6"): as the value's label, and where
+// the platform's readers take no label, in the value's name too.
+void titleFor(QLabel* title, QLabel* value);
 
 // Has a list heard with its item when it gets the focus, and its new item
-// the moment it changes (arrow keys, typing). Qt reports such a change as
-// a new name of the list, which Orca drops for lists; so the new item
-// itself is reported as the point of focus, as Orca takes it from any
-// desktop list. The item also stands as the list's description, which
-// Orca reads after the list's name.
+// the moment it changes (arrow keys, typing). Where the platform asks for
+// it, the new item is reported as a point of focus of its own, standing
+// for the item alone: reported inside the list's popup, Orca would walk
+// every item of it first (twenty seconds for 151 years). The item then
+// also stands as the list's description, which Orca reads after its name.
+// The closed popup keeps the item selected, so that nothing selects it
+// anew out of sight.
 void speakItemChanges(QComboBox* list);
+
+// From now on, a control that cannot be seen (a covered view, a window not
+// yet shown, a closed list's popup, a box out of sight) tells no screen
+// reader of its focus, value, name or text: only what is shown is heard.
+// Entry boxes made from now on are heard to their last character.
+void hearOnlyWhatIsSeen();
+
+// Shows a page of a stack. Where the focus was on the page it covers, the
+// focus goes straight to the given control on the new page: hiding the old
+// page first would pass it through whatever control follows in the Tab
+// order, and a screen reader would say each of them.
+void turnTo(QStackedWidget* stack, QWidget* page, QWidget* focus);
 
 // A stack of views on one place is heard as nothing of its own.
 void passedOver(QStackedWidget* stack);

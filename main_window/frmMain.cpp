@@ -4,6 +4,7 @@
 
 #include "view_parts.h"
 
+#include "look/announced.h"
 #include "look/colours.h"
 #include "look/fonts.h"
 #include "look/link_label.h"
@@ -116,8 +117,8 @@ void frmMain::cmdProceed_Click()
         focusBeforeReading_ = focused;
     ensureReadingView();
     fraResult_->showReading(reading::makeReading(fraMain_->entries()));
-    views_->setCurrentWidget(fraResult_);
     // The reading is heard from its start: the user's name with its title.
+    turnTo(views_, fraResult_, fraResult_->firstValue());
     fraResult_->firstValue()->setFocus();
 }
 
@@ -133,9 +134,10 @@ void frmMain::ensureReadingView()
 
 void frmMain::cmdBack_Click()
 {
-    views_->setCurrentWidget(fraMain_);
     // Back in the input area, where the user was before the reading.
-    (focusBeforeReading_ ? focusBeforeReading_.data() : fraDetails(0)->txtName())->setFocus();
+    QWidget* before = focusBeforeReading_ ? focusBeforeReading_.data() : fraDetails(0)->txtName();
+    turnTo(views_, fraMain_, before);
+    before->setFocus();
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)

@@ -145,15 +145,24 @@ void ReadingView::showReading(const reading::Reading& values)
     displays_->setCurrentWidget(fraDisplay_[0]);
 }
 
-QLabel* ReadingView::firstValue() const { return lblResult_[reading::valueIndex(0, reading::Name)]; }
+QLabel* ReadingView::firstValue() const { return firstValueOf(0); }
 
-void ReadingView::TS_Click() { displays_->setCurrentIndex(TS_->currentIndex()); }
+QLabel* ReadingView::firstValueOf(int tab) const
+{
+    return lblResult_[tab < reading::kPersons ? reading::valueIndex(tab, reading::Name) : reading::kLoveNumber];
+}
+
+void ReadingView::TS_Click()
+{
+    const int tab = TS_->currentIndex();
+    turnTo(displays_, fraDisplay_[tab], firstValueOf(tab));
+}
 
 bool ReadingView::switchTab(const QKeyEvent* event)
 {
     // As in any tabbed window: Ctrl+Tab and Ctrl+PgDn go to the next tab,
     // Ctrl+Shift+Tab and Ctrl+PgUp to the one before, round the ends. The
-    // focus on a value goes on to the new tab's frame (the stack sees to it).
+    // focus on a value goes on to the new tab's first value.
     if (!(event->modifiers() & Qt::ControlModifier))
         return false;
     int step = 0;

@@ -43,6 +43,7 @@ public:
 
 private:
     void buildTabStrip();
+    QLabel* firstValueOf(int tab) const;
     void buildValues();
 
     QTabBar* TS_ = nullptr;

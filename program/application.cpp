@@ -3,6 +3,7 @@
 #include "language.h"
 #include "update_reminder.h"
 
+#include "look/announced.h"
 #include "look/app_icon.h"
 #include "rules/resume_next.h"
 #include "system/platform.h"
@@ -40,6 +41,7 @@ int runApplication(const OpenMainWindow& openMainWindow)
 void StartApplication(InstanceLock& instance, SettingsStore& store, const OpenMainWindow& openMainWindow)
 {
     beginRun();
+    hearOnlyWhatIsSeen();
     bool alreadyRunning = false;
     resumeNext([&] { alreadyRunning = instance.previousInstanceRunning(); });
     if (alreadyRunning) {

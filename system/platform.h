@@ -62,6 +62,18 @@ void markRunning();
 // can be handed.
 int longestAddress();
 
+// What this platform's screen readers need beyond what Qt tells them; each
+// platform's file gives the reason for each answer.
+struct ScreenReaderNeeds {
+    // A reading's value carries its row title in its own name, instead of
+    // only through the title tied to it as its label.
+    bool titleInValueName;
+    // A list's new item is told as a point of focus of its own, instead of
+    // leaving it to the list's own change of value.
+    bool listItemAsFocus;
+};
+const ScreenReaderNeeds& screenReaderNeeds();
+
 // How the lock names the executable: the same file gives the same name.
 QString executableIdentity(const QString& canonicalPath);
 

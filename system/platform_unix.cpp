@@ -88,6 +88,19 @@ bool syncToDisk(QFileDevice& file) { return ::fsync(file.handle()) == 0; }
 // Linux takes one argument of at most 32 pages, its closing NUL included.
 int longestAddress() { return 32 * 4096 - 1; }
 
+const ScreenReaderNeeds& screenReaderNeeds()
+{
+    static constexpr ScreenReaderNeeds needs{
+        // Orca names a control by the labels tied to it; the title in the
+        // value's name as well would be heard twice.
+        .titleInValueName = false,
+        // Qt tells a list's new item as a new name of the list, which Orca
+        // drops for lists; a new point of focus it speaks.
+        .listItemAsFocus = true,
+    };
+    return needs;
+}
+
 QString executableIdentity(const QString& canonicalPath) { return canonicalPath; }
 
 void DesktopOpener::openAddress(const QString& address)

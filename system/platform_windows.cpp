@@ -117,6 +117,19 @@ bool syncToDisk(QFileDevice& file)
 // switches.
 int longestAddress() { return 30000; }
 
+const ScreenReaderNeeds& screenReaderNeeds()
+{
+    static constexpr ScreenReaderNeeds needs{
+        // Qt 6.4's UI Automation provider reports no LabeledBy: a value
+        // heard by its name alone needs its title in that name.
+        .titleInValueName = true,
+        // Qt tells a list's new item as a notification on the named list
+        // itself; a point of focus elsewhere would lead readers away from it.
+        .listItemAsFocus = false,
+    };
+    return needs;
+}
+
 QString executableIdentity(const QString& canonicalPath)
 {
     // Windows paths name the same file in any letter case.

@@ -28,20 +28,41 @@ hear "QX Amorix v" 30
 hear "$(t "Let QX Amorix tell you more about your relationship. Just enter your partner's and your date of birth and know more about your love prospects!" | cut -c1-40)"
 hear "$(t "Your name")"
 
+# Asked for a reading with no name, the message, then the name box again.
+access_key() { t "$1" | sed -n 's/.*&\(.\).*/\1/p' | tr '[:upper:]' '[:lower:]'; }
+press "alt+$(access_key "&Get My Amorix Reading")"
+hear "$(t "Please Enter Your Name")"
+press Return;   hear "$(t "Your name")"
+
+# Every list tells each arrow press at once, the 151 years too.
 type_text "Anna"
 press Tab;      hear "$(t "Your birth month")"; hear "$(t "January")"
-press Down;     hear_alone "$(t "February")"
-press Down;     hear_alone "$(t "March")"
-press Tab;      hear "$(t "Your birth day")"
+press Down;     hear_at_once "$(t "February")"
+press Down;     hear_at_once "$(t "March")"
+# Back in the name box, the whole name.
+press shift+Tab; hear "$(t "Your name")"; hear "Anna"; not_heard "Ann."
+press Tab Tab;  hear "$(t "Your birth day")"
 press 7;        hear_alone 7
+press Down;     hear_at_once 8
+press Up;       hear_at_once 7
 press Tab;      hear "$(t "Your birth year")"; hear "1900"
+press Down;     hear_at_once 1901
 type_text 1985; hear_alone 1985
+press Down;     hear_at_once 1986
+press Up;       hear_at_once 1985
 press Tab;      hear "$(t "Your partner's name")"
 type_text "Ben"
 press Tab;      hear "$(t "Your partner's birth month")"
 press End;      hear_alone "$(t "December")"
-press Tab Tab;  hear "$(t "Your partner's birth year")"
+press Up;       hear_at_once "$(t "November")"
+press Down;     hear_at_once "$(t "December")"
+press Tab;      hear "$(t "Your partner's birth day")"
+press Down;     hear_at_once 2
+press Up;       hear_at_once 1
+press Tab;      hear "$(t "Your partner's birth year")"
 type_text 1979; hear_alone 1979
+press Down;     hear_at_once 1980
+press Up;       hear_at_once 1979
 
 # The reading opens at its start, every value with its title.
 press Tab;      hear "$(t "&Get My Amorix Reading" | tr -d '&')"

@@ -49,7 +49,15 @@ settle() {
 }
 
 # Presses keys (xdotool names) after marking what was said so far.
-press() { settle; mark; xdotool key --delay 100 "$@"; }
+press() { settle; mark; PRESSED_AT=$(date +%s%N); xdotool key --delay 100 "$@"; }
+# The same as hear_alone, within a second of the last key press: a list's
+# new item is heard at once, however many items the list holds.
+hear_at_once() {
+    hear_alone "$1"
+    local waited=$((($(date +%s%N) - PRESSED_AT) / 1000000))
+    echo "\"$1\" heard $waited ms after the key"
+    [ "$waited" -le 1000 ] || fail "Orca took $waited ms to say \"$1\""
+}
 type_text() { settle; mark; xdotool type --delay 60 "$1"; }
 
 # Orca is ready once it has greeted the user.
