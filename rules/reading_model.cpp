@@ -53,8 +53,12 @@ std::optional<Problem> firstProblem(const Couple& couple)
         switch (dateProblem(entries.dayIndex, entries.monthIndex, *year)) {
         case DateProblem::None: break;
         case DateProblem::FebruaryTooLong:
+            //: A day past the end of February. Two messages on purpose: this one without a space
+            //: before "!", the one for a 30-day month with one; translate both alike.
             return Problem{Texts::tr("Please Enter Correct Date Or Month!"), MessageIcon::Information, {}};
         case DateProblem::ThirtyDayMonth:
+            //: The 31st of a 30-day month. Two messages on purpose: this one with a space before
+            //: "!", the one for February without; translate both alike.
             return Problem{Texts::tr("Please Enter Correct Date Or Month !"), MessageIcon::Information, {}};
         }
     }

@@ -64,7 +64,10 @@ QString referralProblem(const Referral& referral)
     return QString();
 }
 
-QString requestTooLong() { return Texts::tr("The request is too long to send. Please shorten your message."); }
+QString requestTooLong()
+{
+    return Texts::tr("The request is too long to send. Please shorten the names or email addresses.");
+}
 
 QString requestAddress(const Referral& referral)
 {

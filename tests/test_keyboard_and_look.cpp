@@ -27,9 +27,12 @@
 #include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStyleOptionTab>
 #include <QTabBar>
@@ -435,6 +438,33 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
         QTRY_COMPARE(desktop->messageTexts(), QStringList{message});
         QCOMPARE(QApplication::focusWidget(), target);
+    }
+
+    // Every command button of a window has an access key of its own, in
+    // every language: none shared with another button or a menu.
+    void accessKeysAreOwn_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::newRow("reading") << Window::Reading;
+        QTest::newRow("exit screen") << Window::Exit;
+    }
+    void accessKeysAreOwn()
+    {
+        QFETCH(Window, window);
+        QWidget* shown = open(window);
+        QStringList texts;
+        for (const QPushButton* button : shown->findChildren<QPushButton*>())
+            texts.append(button->text());
+        if (QMenuBar* bar = shown->findChild<QMenuBar*>())
+            for (const QAction* menu : bar->actions())
+                texts.append(menu->text());
+        QSet<QKeySequence> keys;
+        for (const QString& text : texts) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            QVERIFY2(!key.isEmpty(), qPrintable(text + " has no access key"));
+            QVERIFY2(!keys.contains(key), qPrintable(text + " shares its access key"));
+            keys.insert(key);
+        }
     }
 
     // Enter typed in a text box presses no button.

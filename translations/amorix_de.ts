@@ -2,10 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>amorix::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Das Programm läuft bereits</translation>
+    </message>
+</context>
+<context>
     <name>amorix::BrandBanner</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Versieh dieses Programm mit deiner eigenen Marke: mehr Stammbesucher und Zugriffe für deine Website. Setz ihren Namen und Link hierher. Siehe „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Versieh dieses Programm mit deiner eigenen Marke: mehr Stammpublikum und Zugriffe für deine Website. Dann stehen hier Name und Link deiner Website. Siehe „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -35,7 +42,7 @@
     <name>amorix::Interpretations</name>
     <message>
         <source>You tend to show off your partners to your friends. You are persistent and forceful when you set out to win a partner, and you rarely give up. You are fun and exciting company, and you give your partner no rest at all.</source>
-        <translation>Vor deinem Freundeskreis gibst du gern mit deinen Liebschaften an. Wenn du jemanden für dich gewinnen willst, bist du hartnäckig und energisch, und du gibst selten auf. Mit dir ist es lustig und aufregend, und du lässt dem Menschen an deiner Seite keine Minute Ruhe.</translation>
+        <translation>Vor deinem Freundeskreis gibst du gern mit deinen Eroberungen an. Wenn du jemanden für dich gewinnen willst, bist du hartnäckig und energisch, und du gibst selten auf. Mit dir ist es lustig und aufregend, und du lässt dem Menschen an deiner Seite keine Minute Ruhe.</translation>
     </message>
     <message>
         <source>You will find it difficult to remain in any relationship. It is hard for you to find the right person and even harder to settle down with one. Yet love and romance matter a great deal to you, and you spend many hours in fantasy about the partners that the future may bring to you.</source>
@@ -343,7 +350,7 @@
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>Weiterempfehlen</translation>
+        <translation>Jetzt &amp;empfehlen</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -359,13 +366,6 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>Möchtest du nach Updates suchen?</translation>
-    </message>
-</context>
-<context>
-    <name>amorix::Application</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Das Programm läuft bereits</translation>
     </message>
 </context>
 <context>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>All the programs in the Velmora Softwares suite are simple and easy to use. They are fun and informative at the same time. Try them out and share the experience with your friends and family.</source>
-        <translation>Alle Velmora-Programme sind einfach zu bedienen. Sie machen Spaß und sind zugleich lehrreich. Probier sie aus und teile die Erfahrung mit Freundeskreis und Familie.</translation>
+        <translation>Alle Velmora-Programme sind einfach zu bedienen. Sie machen Spaß und sind zugleich lehrreich. Probier sie aus und teile die Erfahrung mit deinem Freundeskreis und deiner Familie.</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Now</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Download Velmora Softwares</source>
-        <translation>Velmora-Programme laden</translation>
+        <translation>Mehr Velmora-Programme</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -477,23 +477,23 @@
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Name der Person</translation>
+        <translation>Name deines Kontakts</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Bitte gib den Namen der Person ein, der du das Programm empfiehlst</translation>
+        <translation>Bitte gib den Namen deines Kontakts ein</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail-Adresse der Person</translation>
+        <translation>E-Mail-Adresse deines Kontakts</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Bitte gib die E-Mail-Adresse der Person ein, der du das Programm empfiehlst</translation>
+        <translation>Bitte gib die E-Mail-Adresse deines Kontakts ein</translation>
     </message>
     <message>
-        <source>The request is too long to send. Please shorten your message.</source>
-        <translation>Die Anfrage ist zu lang zum Senden. Bitte kürze deine Nachricht.</translation>
+        <source>The request is too long to send. Please shorten the names or email addresses.</source>
+        <translation>Die Anfrage ist zu lang zum Senden. Bitte kürze die Namen oder E-Mail-Adressen.</translation>
     </message>
 </context>
 <context>
@@ -508,10 +508,12 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
+        <extracomment>A day past the end of February. Two messages on purpose: this one without a space before &quot;!&quot;, the one for a 30-day month with one; translate both alike.</extracomment>
         <translation>Bitte wähle einen gültigen Tag oder Monat!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
+        <extracomment>The 31st of a 30-day month. Two messages on purpose: this one with a space before &quot;!&quot;, the one for February without; translate both alike.</extracomment>
         <translation>Bitte wähle einen gültigen Tag oder Monat!</translation>
     </message>
     <message>

@@ -2,10 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>amorix::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>El programa ya está abierto</translation>
+    </message>
+</context>
+<context>
     <name>amorix::BrandBanner</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Pon tu marca en este programa y atrae a tu sitio más visitas que vuelven: pon aquí su nombre y enlace. Consulta la «Ayuda». Más sobre el co-branding, aquí.</translation>
+        <translation>Pon tu marca en este programa y consigue para tu sitio más visitas y más fieles: aquí aparecerán el nombre y el enlace de tu sitio. Consulta la «Ayuda». Más sobre el co-branding, aquí.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -16,7 +23,7 @@
     <name>amorix::InputArea</name>
     <message>
         <source>Let QX Amorix tell you more about your relationship. Just enter your partner&apos;s and your date of birth and know more about your love prospects!</source>
-        <translation>Deja que QX Amorix te cuente más sobre tu relación. ¡Escribe tu fecha de nacimiento y la de tu pareja y descubre más sobre vuestro futuro en el amor!</translation>
+        <translation>Deja que QX Amorix te cuente más sobre tu relación. ¡Indica tu fecha de nacimiento y la de tu pareja y descubre más sobre vuestro futuro en el amor!</translation>
     </message>
     <message>
         <source>Your Personal Details</source>
@@ -47,7 +54,7 @@
     </message>
     <message>
         <source>You will be very serious about your relationships. You are the kind of person who marries a high-school sweetheart. You should be more forthcoming in your search for love. You are dependable and loyal to your partner, and you expect the very same loyalty in return.</source>
-        <translation>Te tomas muy en serio tus relaciones. Eres de las personas que se casan con su amor de juventud. En tu búsqueda del amor, deberías mostrarte con más apertura. Eres una persona fiable y leal con tu pareja, y esperas de ella la misma lealtad.</translation>
+        <translation>Te tomas muy en serio tus relaciones. Eres de las personas que se casan con su amor de juventud. En tu búsqueda del amor, deberías abrirte más. Eres una persona fiable y leal con tu pareja, y esperas de ella la misma lealtad.</translation>
     </message>
     <message>
         <source>You are very jovial and happy by nature. You love to please your partner and to keep them happy, and you are lucky in love. But you may break a heart without a second thought, because you take life as one long party and you don&apos;t always see the hurt you leave behind you.</source>
@@ -91,7 +98,7 @@
     </message>
     <message>
         <source>This relationship has all the excitement of a storybook romance. There are many changes ahead of you, but you are made for each other. Others see your relationship as an ideal match, and it is one that will last for many years.</source>
-        <translation>Esta relación tiene toda la emoción de un amor de cuento. Os esperan muchos cambios, pero sois tal para cual. Quienes os rodean ven en vuestra relación la pareja ideal, y vuestro amor durará muchos años.</translation>
+        <translation>Esta relación tiene toda la emoción de un amor de cuento. Os esperan muchos cambios, pero sois tal para cual. Quienes os rodean ven en vosotros la pareja ideal, y vuestro amor durará muchos años.</translation>
     </message>
     <message>
         <source>Pleasure and affluence are ready to be showered in your lives. Do not make decisions for your partner; instead, try to match your thoughts and feelings. Ups and downs belong to life, so do not let them shake you. Your friends will be your support in hard times. Keep trying new things in your married life, and your love will stay young.</source>
@@ -134,7 +141,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en la web</translation>
+        <translation>&amp;Visitar nuestra web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -343,7 +350,7 @@
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>Recomiéndalo a alguien</translation>
+        <translation>&amp;Recomendar ahora</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -359,13 +366,6 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>¿Quieres buscar actualizaciones?</translation>
-    </message>
-</context>
-<context>
-    <name>amorix::Application</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>El programa ya está abierto</translation>
     </message>
 </context>
 <context>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Download Velmora Softwares</source>
-        <translation>Programas de Velmora</translation>
+        <translation>Descargas de Velmora</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -492,8 +492,8 @@
         <translation>Escribe el correo de quien lo recibe</translation>
     </message>
     <message>
-        <source>The request is too long to send. Please shorten your message.</source>
-        <translation>La solicitud es demasiado larga para enviarla. Acorta tu mensaje.</translation>
+        <source>The request is too long to send. Please shorten the names or email addresses.</source>
+        <translation>La solicitud es demasiado larga para enviarla. Acorta los nombres o las direcciones de correo.</translation>
     </message>
 </context>
 <context>
@@ -508,10 +508,12 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
+        <extracomment>A day past the end of February. Two messages on purpose: this one without a space before &quot;!&quot;, the one for a 30-day month with one; translate both alike.</extracomment>
         <translation>¡Elige un día o un mes válidos!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
+        <extracomment>The 31st of a 30-day month. Two messages on purpose: this one with a space before &quot;!&quot;, the one for February without; translate both alike.</extracomment>
         <translation>¡Elige un día o un mes válidos!</translation>
     </message>
     <message>

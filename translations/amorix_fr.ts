@@ -2,21 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>amorix::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Le logiciel est déjà ouvert</translation>
+    </message>
+</context>
+<context>
     <name>amorix::BrandBanner</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Mets ta marque sur ce logiciel et fais revenir plus de visiteurs sur ton site : indique ici son nom et son lien. Voir « Aide ». Clique ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Mets ta marque sur ce logiciel et fais revenir plus de visiteurs sur ton site&#xa0;: indique ici son nom et son lien. Voir «&#x202f;Aide&#x202f;». Clique ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Une activité à domicile : lance ta propre entreprise sur Internet et gagne de l’argent en ligne. Obtiens ce logiciel entièrement à la marque de ton site. Clique ici pour en savoir plus.</translation>
+        <translation>Une activité à domicile&#xa0;: lance ta propre entreprise sur Internet et gagne de l’argent en ligne. Obtiens ce logiciel entièrement à la marque de ton site. Clique ici pour en savoir plus.</translation>
     </message>
 </context>
 <context>
     <name>amorix::InputArea</name>
     <message>
         <source>Let QX Amorix tell you more about your relationship. Just enter your partner&apos;s and your date of birth and know more about your love prospects!</source>
-        <translation>Laisse QX Amorix t’en dire plus sur ta relation. Saisis ta date de naissance et celle de l’autre, et découvre ce que l’amour vous réserve !</translation>
+        <translation>Laisse QX Amorix t’en dire plus sur ta relation. Indique ta date de naissance et celle de ta moitié, et découvre ce que l’amour vous réserve&#x202f;!</translation>
     </message>
     <message>
         <source>Your Personal Details</source>
@@ -24,7 +31,7 @@
     </message>
     <message>
         <source>Your Partner&apos;s Personal Details</source>
-        <translation>Les informations de l’autre</translation>
+        <translation>Les informations de ta moitié</translation>
     </message>
     <message>
         <source>&amp;Get My Amorix Reading</source>
@@ -43,7 +50,7 @@
     </message>
     <message>
         <source>You will be the dominating half in your relationship. You believe in a solid commitment and you want a partner who listens to you and shares both your happiness and your grief. You find it hard to speak first about your feelings, so let your partner know what is in your heart.</source>
-        <translation>Dans ta relation, c’est toi qui mèneras la danse. Tu crois à un engagement solide et tu cherches quelqu’un qui t’écoute et partage avec toi les joies comme les peines. Parler en premier de tes sentiments te coûte : dis donc à la personne que tu aimes ce que tu as sur le cœur.</translation>
+        <translation>Dans ta relation, c’est toi qui mèneras la danse. Tu crois à un engagement solide et tu cherches quelqu’un qui t’écoute et partage avec toi les joies comme les peines. Parler en premier de tes sentiments te coûte&#xa0;: alors confie à la personne que tu aimes ce que tu as sur le cœur.</translation>
     </message>
     <message>
         <source>You will be very serious about your relationships. You are the kind of person who marries a high-school sweetheart. You should be more forthcoming in your search for love. You are dependable and loyal to your partner, and you expect the very same loyalty in return.</source>
@@ -71,7 +78,7 @@
     </message>
     <message>
         <source>You may have many arguments but you will stick to each other through the worst phases of your life. Others may envy your loyalty and try to break you up. Stand up for each other, hold no grudges and learn to forgive, and your bond will only grow stronger over the years.</source>
-        <translation>Vous vous disputerez peut-être souvent, mais vous vous soutiendrez dans les pires moments de votre vie. D’autres pourraient envier votre fidélité et chercher à vous séparer. Soutenez-vous mutuellement, ne gardez pas de rancune et apprenez à pardonner : votre lien ne fera que se renforcer au fil des ans.</translation>
+        <translation>Vous vous disputerez peut-être souvent, mais vous vous soutiendrez dans les pires moments de votre vie. D’autres pourraient envier votre fidélité et chercher à vous séparer. Soutenez-vous mutuellement, ne gardez pas de rancune et apprenez à pardonner&#xa0;: votre lien ne fera que se renforcer au fil des ans.</translation>
     </message>
     <message>
         <source>People will think that you both are the perfect couple. But a lasting relationship needs a strong foundation, and yours will need compromise and adjustment from both of you. Talk your problems out before they grow too big to handle. With much love and understanding on both sides, you can truly become the perfect couple that others see in you.</source>
@@ -83,11 +90,11 @@
     </message>
     <message>
         <source>This combination will be based on love and security. You have a good mutual understanding. Your different natures may cause anger at times, but both of you will work hard to make this relationship last for a lifetime.</source>
-        <translation>Cette union repose sur l’amour et la sécurité. Vous vous comprenez bien. Vos caractères différents provoqueront parfois de la colère, mais vous ferez de grands efforts, de part et d’autre, pour que cette relation dure toute la vie.</translation>
+        <translation>Cette union repose sur l’amour et la sécurité. Vous vous comprenez bien. Vos caractères différents créeront parfois des tensions, mais vous ferez de grands efforts, de part et d’autre, pour que cette relation dure toute la vie.</translation>
     </message>
     <message>
         <source>This relationship is based on absolute fun and frolic. You will discover new things, new interests and new hobbies together. This keeps your relationship fresh and exciting, and the excitement will last through the years.</source>
-        <translation>Cette relation repose sur le plaisir et l’insouciance. Vous découvrirez à deux de nouvelles choses, de nouveaux intérêts et de nouveaux loisirs. Cela garde votre relation fraîche et passionnante, et la passion durera au fil des ans.</translation>
+        <translation>Cette relation repose sur le plaisir et l’insouciance. Vous découvrirez à deux de nouvelles choses, de nouveaux intérêts et de nouveaux loisirs. Cela entretient la flamme et la passion, et la passion durera au fil des ans.</translation>
     </message>
     <message>
         <source>This relationship has all the excitement of a storybook romance. There are many changes ahead of you, but you are made for each other. Others see your relationship as an ideal match, and it is one that will last for many years.</source>
@@ -95,7 +102,7 @@
     </message>
     <message>
         <source>Pleasure and affluence are ready to be showered in your lives. Do not make decisions for your partner; instead, try to match your thoughts and feelings. Ups and downs belong to life, so do not let them shake you. Your friends will be your support in hard times. Keep trying new things in your married life, and your love will stay young.</source>
-        <translation>Le plaisir et l’abondance s’apprêtent à combler votre vie. Ne prenez pas de décisions à la place de l’autre ; cherchez plutôt à accorder vos pensées et vos sentiments. Les hauts et les bas font partie de la vie : ne les laissez pas vous ébranler. Dans les moments difficiles, votre entourage vous soutiendra. Continuez d’essayer de nouvelles choses dans votre vie de couple, et votre amour restera jeune.</translation>
+        <translation>Le plaisir et l’abondance s’apprêtent à combler votre vie. Ne prenez pas de décisions à la place de l’autre&#x202f;; cherchez plutôt à accorder vos pensées et vos sentiments. Les hauts et les bas font partie de la vie&#xa0;: ne les laissez pas vous ébranler. Dans les moments difficiles, votre entourage vous soutiendra. Continuez d’essayer de nouvelles choses dans votre vie de couple, et votre amour restera jeune.</translation>
     </message>
     <message>
         <source>You are quite attuned to each other and one of the best matches. Your relationship has stability and understanding. Together you will learn to appreciate the finer things in life, hand in hand.</source>
@@ -134,7 +141,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Nous rendre visite en ligne</translation>
+        <translation>&amp;Visiter notre site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -173,19 +180,19 @@
     </message>
     <message>
         <source>Your partner&apos;s name</source>
-        <translation>Prénom de l’autre personne</translation>
+        <translation>Prénom de ta moitié</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth month</source>
-        <translation>Mois de naissance de l’autre personne</translation>
+        <translation>Mois de naissance de ta moitié</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth day</source>
-        <translation>Jour de naissance de l’autre personne</translation>
+        <translation>Jour de naissance de ta moitié</translation>
     </message>
     <message>
         <source>Your partner&apos;s birth year</source>
-        <translation>Année de naissance de l’autre personne</translation>
+        <translation>Année de naissance de ta moitié</translation>
     </message>
     <message>
         <source>January</source>
@@ -256,7 +263,7 @@
     </message>
     <message>
         <source>My Partner&apos;s Love Numerology Result</source>
-        <translation>Le résultat de l’autre</translation>
+        <translation>Le résultat de ma moitié</translation>
     </message>
     <message>
         <source>Love Number</source>
@@ -288,23 +295,23 @@
     </message>
     <message>
         <source>Partner&apos;s name</source>
-        <translation>Prénom de l’autre personne</translation>
+        <translation>Prénom de ta moitié</translation>
     </message>
     <message>
         <source>Partner&apos;s date of birth</source>
-        <translation>Date de naissance de l’autre personne</translation>
+        <translation>Date de naissance de ta moitié</translation>
     </message>
     <message>
         <source>Partner&apos;s birth number</source>
-        <translation>Nombre de naissance de l’autre personne</translation>
+        <translation>Nombre de naissance de ta moitié</translation>
     </message>
     <message>
         <source>Partner&apos;s significance</source>
-        <translation>Signification du nombre de l’autre personne</translation>
+        <translation>Signification du nombre de ta moitié</translation>
     </message>
     <message>
         <source>Partner&apos;s interpretation</source>
-        <translation>Interprétation pour l’autre personne</translation>
+        <translation>Interprétation pour ta moitié</translation>
     </message>
     <message>
         <source>Name</source>
@@ -358,14 +365,7 @@
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Veux-tu rechercher les mises à jour ?</translation>
-    </message>
-</context>
-<context>
-    <name>amorix::Application</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Le logiciel est déjà ouvert</translation>
+        <translation>Veux-tu rechercher des mises à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Une activité à domicile : lance ton entreprise sur Internet et gagne de l’argent en ligne. Obtiens ce logiciel à la marque de ton site.</translation>
+        <translation>Une activité à domicile&#xa0;: lance ton entreprise sur Internet et gagne de l’argent en ligne. Obtiens ce logiciel à la marque de ton site.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Download Velmora Softwares</source>
-        <translation>Logiciels Velmora</translation>
+        <translation>Téléchargements Velmora</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -477,42 +477,44 @@
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nom de la personne</translation>
+        <translation>Nom de ton contact</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Saisis le nom de la personne à qui tu le recommandes</translation>
+        <translation>Saisis le nom de ton contact</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Adresse e-mail de la personne</translation>
+        <translation>Adresse e-mail de ton contact</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Saisis l’adresse e-mail de la personne à qui tu le recommandes</translation>
+        <translation>Saisis l’adresse e-mail de ton contact</translation>
     </message>
     <message>
-        <source>The request is too long to send. Please shorten your message.</source>
-        <translation>La demande est trop longue pour être envoyée. Raccourcis ton message.</translation>
+        <source>The request is too long to send. Please shorten the names or email addresses.</source>
+        <translation>La demande est trop longue pour être envoyée. Raccourcis les noms ou les adresses e-mail.</translation>
     </message>
 </context>
 <context>
     <name>amorix::reading</name>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Saisis ton nom</translation>
+        <translation>Saisis ton prénom</translation>
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
-        <translation>Saisis le prénom de l’autre personne</translation>
+        <translation>Saisis le prénom de ta moitié</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Choisis un jour ou un mois valide !</translation>
+        <extracomment>A day past the end of February. Two messages on purpose: this one without a space before &quot;!&quot;, the one for a 30-day month with one; translate both alike.</extracomment>
+        <translation>Choisis un jour ou un mois valide&#x202f;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Choisis un jour ou un mois valide !</translation>
+        <extracomment>The 31st of a 30-day month. Two messages on purpose: this one with a space before &quot;!&quot;, the one for February without; translate both alike.</extracomment>
+        <translation>Choisis un jour ou un mois valide&#x202f;!</translation>
     </message>
     <message>
         <source>%1 %2, %3</source>

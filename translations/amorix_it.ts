@@ -2,10 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>amorix::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Il programma è già aperto</translation>
+    </message>
+</context>
+<context>
     <name>amorix::BrandBanner</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Metti il tuo marchio su questo programma e porta sul tuo sito più visite che tornano: inserisci qui il suo nome e il suo link. Vedi «Aiuto». Fai clic qui per saperne di più sul co-branding.</translation>
+        <translation>Metti il tuo marchio su questo programma , fidelizza chi visita il tuo sito e aumenta le visite: inserisci qui il nome e il link del tuo sito. Vedi «Aiuto». Fai clic qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -35,7 +42,7 @@
     <name>amorix::Interpretations</name>
     <message>
         <source>You tend to show off your partners to your friends. You are persistent and forceful when you set out to win a partner, and you rarely give up. You are fun and exciting company, and you give your partner no rest at all.</source>
-        <translation>Ti piace sfoggiare le tue conquiste davanti alle amicizie. Quando vuoi conquistare qualcuno, metti tenacia ed energia, e ti arrendi di rado. La tua compagnia è divertente ed emozionante, e non lasci un attimo di tregua alla persona che ami.</translation>
+        <translation>Ti piace sfoggiare le tue conquiste davanti a chi ti conosce. Quando vuoi conquistare qualcuno, ci metti tenacia ed energia, e ti arrendi di rado. La tua compagnia è divertente ed emozionante, e non lasci un attimo di tregua alla persona che ami.</translation>
     </message>
     <message>
         <source>You will find it difficult to remain in any relationship. It is hard for you to find the right person and even harder to settle down with one. Yet love and romance matter a great deal to you, and you spend many hours in fantasy about the partners that the future may bring to you.</source>
@@ -83,7 +90,7 @@
     </message>
     <message>
         <source>This combination will be based on love and security. You have a good mutual understanding. Your different natures may cause anger at times, but both of you will work hard to make this relationship last for a lifetime.</source>
-        <translation>Questa unione si basa sull’amore e sulla sicurezza. Vi capite bene. I vostri caratteri diversi a volte causeranno rabbia, ma vi impegnerete perché questa relazione duri tutta la vita.</translation>
+        <translation>Questa unione si basa sull’amore e sulla sicurezza. Vi capite bene. I vostri caratteri diversi a volte creeranno tensioni, ma vi impegnerete perché questa relazione duri tutta la vita.</translation>
     </message>
     <message>
         <source>This relationship is based on absolute fun and frolic. You will discover new things, new interests and new hobbies together. This keeps your relationship fresh and exciting, and the excitement will last through the years.</source>
@@ -91,11 +98,11 @@
     </message>
     <message>
         <source>This relationship has all the excitement of a storybook romance. There are many changes ahead of you, but you are made for each other. Others see your relationship as an ideal match, and it is one that will last for many years.</source>
-        <translation>Questa relazione ha tutta l’emozione di un amore da favola. Vi aspettano molti cambiamenti, ma il vostro è un incontro destinato. Chi vi circonda vede in voi la coppia ideale, e il vostro amore durerà molti anni.</translation>
+        <translation>Questa relazione ha tutta l’emozione di un amore da favola. Vi aspettano molti cambiamenti, ma il vostro incontro era scritto nel destino. Chi vi circonda vede in voi la coppia ideale, e il vostro amore durerà molti anni.</translation>
     </message>
     <message>
         <source>Pleasure and affluence are ready to be showered in your lives. Do not make decisions for your partner; instead, try to match your thoughts and feelings. Ups and downs belong to life, so do not let them shake you. Your friends will be your support in hard times. Keep trying new things in your married life, and your love will stay young.</source>
-        <translation>Piacere e benessere stanno per riversarsi sulla vostra vita. Non prendete decisioni al posto dell’altra persona; cercate piuttosto di accordare pensieri e sentimenti. Gli alti e bassi fanno parte della vita: non lasciate che vi scuotano. Nei momenti difficili le amicizie vi sosterranno. Continuate a provare cose nuove nella vostra vita di coppia, e il vostro amore resterà giovane.</translation>
+        <translation>Piacere e benessere stanno per riversarsi sulla vostra vita. Non prendete decisioni al posto dell’altra persona; cercate piuttosto di accordare pensieri e sentimenti. Gli alti e bassi fanno parte della vita: non lasciate che vi scuotano. Nei momenti difficili chi vi vuole bene vi sosterrà. Continuate a provare cose nuove nella vostra vita di coppia, e il vostro amore resterà giovane.</translation>
     </message>
     <message>
         <source>You are quite attuned to each other and one of the best matches. Your relationship has stability and understanding. Together you will learn to appreciate the finer things in life, hand in hand.</source>
@@ -103,7 +110,7 @@
     </message>
     <message>
         <source>There are possible difficulties because of your different temperaments. But a little effort from both of you makes it work. Your relationship lasts if each of you respects the other’s solitude, and it doesn’t mean losing your times of togetherness. With care, the bond won’t break.</source>
-        <translation>I vostri temperamenti diversi possono creare difficoltà. Ma con un piccolo sforzo da entrambe le parti, funziona. La vostra relazione durerà se ciascuna parte rispetta il bisogno di solitudine dell’altra persona, senza perdere i vostri momenti insieme. Con un po’ di cura, il legame non si spezzerà.</translation>
+        <translation>I vostri temperamenti diversi possono creare difficoltà. Ma con un piccolo sforzo da entrambe le parti, funziona. La vostra relazione durerà se rispettate a vicenda il bisogno di solitudine, senza perdere i vostri momenti insieme. Con un po’ di cura, il legame non si spezzerà.</translation>
     </message>
     <message>
         <source>This number shows the positive and negative traits of your personality, your hidden talents and your future romance.</source>
@@ -362,13 +369,6 @@
     </message>
 </context>
 <context>
-    <name>amorix::Application</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Il programma è già aperto</translation>
-    </message>
-</context>
-<context>
     <name>amorix::frmAbout</name>
     <message>
         <source>QX Amorix gives you a better view about the nature of your relationship with your  partner based on birth number calculations.</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>All the programs in the Velmora Softwares suite are simple and easy to use. They are fun and informative at the same time. Try them out and share the experience with your friends and family.</source>
-        <translation>Tutti i programmi Velmora sono semplici e facili da usare. Sono divertenti e istruttivi allo stesso tempo. Provali e condividi l’esperienza con le amicizie e la famiglia.</translation>
+        <translation>Tutti i programmi Velmora sono semplici e facili da usare. Sono divertenti e istruttivi allo stesso tempo. Provali e condividi l’esperienza con le persone a cui tieni.</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Now</source>
@@ -477,23 +477,23 @@
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nome della persona</translation>
+        <translation>Nome del tuo contatto</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Inserisci il nome della persona a cui lo consigli</translation>
+        <translation>Inserisci il nome del tuo contatto</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Email della persona</translation>
+        <translation>Email del tuo contatto</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Inserisci l’indirizzo email della persona a cui lo consigli</translation>
+        <translation>Inserisci l’indirizzo email del tuo contatto</translation>
     </message>
     <message>
-        <source>The request is too long to send. Please shorten your message.</source>
-        <translation>La richiesta è troppo lunga per essere inviata. Accorcia il tuo messaggio.</translation>
+        <source>The request is too long to send. Please shorten the names or email addresses.</source>
+        <translation>La richiesta è troppo lunga per essere inviata. Accorcia i nomi o gli indirizzi email.</translation>
     </message>
 </context>
 <context>
@@ -508,10 +508,12 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
+        <extracomment>A day past the end of February. Two messages on purpose: this one without a space before &quot;!&quot;, the one for a 30-day month with one; translate both alike.</extracomment>
         <translation>Scegli un giorno o un mese valido!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
+        <extracomment>The 31st of a 30-day month. Two messages on purpose: this one with a space before &quot;!&quot;, the one for February without; translate both alike.</extracomment>
         <translation>Scegli un giorno o un mese valido!</translation>
     </message>
     <message>

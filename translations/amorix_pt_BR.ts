@@ -2,10 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>amorix::Application</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>O programa já está aberto</translation>
+    </message>
+</context>
+<context>
     <name>amorix::BrandBanner</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Coloque sua marca neste programa e traga ao seu site mais visitas que voltam: coloque aqui o nome e o link dele. Veja a “Ajuda”. Clique aqui para saber mais sobre o co-branding.</translation>
+        <translation>Coloque sua marca neste programa e fidelize quem visita o seu site: aqui aparecem o nome e o link dele. Veja a “Ajuda”. Clique aqui para saber mais sobre o co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -16,7 +23,7 @@
     <name>amorix::InputArea</name>
     <message>
         <source>Let QX Amorix tell you more about your relationship. Just enter your partner&apos;s and your date of birth and know more about your love prospects!</source>
-        <translation>Deixe o QX Amorix contar mais sobre o seu relacionamento. Digite a sua data de nascimento e a da pessoa amada e descubra o que o amor reserva para vocês!</translation>
+        <translation>Deixe o QX Amorix contar mais sobre o seu relacionamento. Informe a sua data de nascimento e a da pessoa amada e descubra o que o amor reserva para vocês!</translation>
     </message>
     <message>
         <source>Your Personal Details</source>
@@ -55,7 +62,7 @@
     </message>
     <message>
         <source>You cannot be mushy and romantic. You are polite and quiet, and looks matter a lot to you. You want attractive partners, because you see them as a reflection of yourself. Your reputation matters to you, and you choose your partner with care.</source>
-        <translation>Melosidade e romantismo não combinam com você. Você tem boas maneiras e um temperamento calmo, e a aparência importa muito para você. Busca pessoas atraentes, porque vê nelas um reflexo de si. Sua reputação importa para você, e você escolhe com cuidado a quem amar.</translation>
+        <translation>Melosidade e romantismo não combinam com você. Você tem boas maneiras e um temperamento calmo, e a aparência conta muito. Busca pessoas atraentes, porque vê nelas um reflexo seu. Sua reputação é importante, e você escolhe com cuidado a quem amar.</translation>
     </message>
     <message>
         <source>You will be loving and romantic. You pamper your partner with roses and gifts, and you are an understanding partner. But take care not to appear aloof or stuffy to your loved one.</source>
@@ -79,7 +86,7 @@
     </message>
     <message>
         <source>You both tend to spend too much of money on shopping. Your life together is full of drama and activity. You love socializing, and life is a never-ending party for the two of you. But take care that you do not end up in debt, or the party may end sooner than you think.</source>
-        <translation>Vocês costumam gastar dinheiro demais com compras. A vida a dois é cheia de agitação e atividades. Vocês adoram a vida social, e a vida é uma festa sem fim para o casal. Mas cuidado para não se endividar, ou a festa pode acabar antes do que imaginam.</translation>
+        <translation>Vocês costumam gastar dinheiro demais com compras. A vida a dois é cheia de agitação e atividades. Vocês adoram a vida social, e a vida é uma festa sem fim para o casal. Mas cuidado para não se endividarem, ou a festa pode acabar antes do que imaginam.</translation>
     </message>
     <message>
         <source>This combination will be based on love and security. You have a good mutual understanding. Your different natures may cause anger at times, but both of you will work hard to make this relationship last for a lifetime.</source>
@@ -91,7 +98,7 @@
     </message>
     <message>
         <source>This relationship has all the excitement of a storybook romance. There are many changes ahead of you, but you are made for each other. Others see your relationship as an ideal match, and it is one that will last for many years.</source>
-        <translation>Este relacionamento tem toda a emoção de um amor de conto de fadas. Muitas mudanças esperam por vocês, mas esse encontro estava escrito. Quem convive com vocês vê aí o casal ideal, e esse amor vai durar muitos anos.</translation>
+        <translation>Este relacionamento tem toda a emoção de um amor de conto de fadas. Muitas mudanças esperam por vocês, mas esse encontro estava escrito. Quem convive com vocês vê em vocês o casal ideal, e esse amor vai durar muitos anos.</translation>
     </message>
     <message>
         <source>Pleasure and affluence are ready to be showered in your lives. Do not make decisions for your partner; instead, try to match your thoughts and feelings. Ups and downs belong to life, so do not let them shake you. Your friends will be your support in hard times. Keep trying new things in your married life, and your love will stay young.</source>
@@ -134,7 +141,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -362,13 +369,6 @@
     </message>
 </context>
 <context>
-    <name>amorix::Application</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>O programa já está aberto</translation>
-    </message>
-</context>
-<context>
     <name>amorix::frmAbout</name>
     <message>
         <source>QX Amorix gives you a better view about the nature of your relationship with your  partner based on birth number calculations.</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Download Velmora Softwares</source>
-        <translation>Programas da Velmora</translation>
+        <translation>Baixe programas da Velmora</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -492,8 +492,8 @@
         <translation>Digite o e-mail de quem vai receber a indicação</translation>
     </message>
     <message>
-        <source>The request is too long to send. Please shorten your message.</source>
-        <translation>O pedido é longo demais para ser enviado. Encurte sua mensagem.</translation>
+        <source>The request is too long to send. Please shorten the names or email addresses.</source>
+        <translation>A solicitação é longa demais para ser enviada. Encurte os nomes ou os endereços de e-mail.</translation>
     </message>
 </context>
 <context>
@@ -508,10 +508,12 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
+        <extracomment>A day past the end of February. Two messages on purpose: this one without a space before &quot;!&quot;, the one for a 30-day month with one; translate both alike.</extracomment>
         <translation>Escolha um dia ou mês válido!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
+        <extracomment>The 31st of a 30-day month. Two messages on purpose: this one with a space before &quot;!&quot;, the one for February without; translate both alike.</extracomment>
         <translation>Escolha um dia ou mês válido!</translation>
     </message>
     <message>
