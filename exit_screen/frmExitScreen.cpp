@@ -142,6 +142,9 @@ frmExitScreen::frmExitScreen(QWidget* parent)
                    Frame2_->txtFriendEmail(), Frame2_->txtFriendName(), lblGoToHome_});
 
     centreOnScreen(this);
+    // The screen opens ready for Enter on "E&xit": the focus it takes as it
+    // becomes the active window, told to a screen reader once it shows.
+    cmdClose_->setFocus();
 
     forms::add(this);
     Form_Load();
@@ -158,10 +161,9 @@ void frmExitScreen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     centreOnScreen(this);
-    // The screen opens as the active window, ready for Enter on "E&xit".
+    // The screen opens as the active window.
     activateWindow();
     raise();
-    cmdClose_->setFocus();
 }
 
 void frmExitScreen::Check1_Click()

@@ -254,6 +254,9 @@ void titleFor(QLabel* title, QLabel* value)
         return;
     installHeardAs();
     value->setProperty(kTitledBy, QVariant::fromValue<QObject*>(title));
+    // A value that told of its text already has Qt's own account, made
+    // before it had a title: that one goes, and the next is made anew.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(value)));
 }
 
 void speakItemChanges(QComboBox* list)

@@ -9,17 +9,21 @@ source "$here/speech.sh"
 # The program's text in the session's language, from its translation.
 declare -A translated
 if [ -f "$here/../../translations/amorix_${LANGUAGE}.ts" ]; then
-    while IFS=$'\t' read -r source text; do
+    while IFS=$'\t' read -r context source text; do
         [ -n "${translated[$source]:-}" ] || translated[$source]=$text
+        translated[$context/$source]=$text
     done < <(/usr/bin/python3 - "$here/../../translations/amorix_${LANGUAGE}.ts" <<'PY'
 import sys, xml.etree.ElementTree as tree
-for message in tree.parse(sys.argv[1]).iter("message"):
-    text = message.findtext("translation") or ""
-    print(f"{message.findtext('source')}\t{text}".replace("\n", " "))
+for context in tree.parse(sys.argv[1]).iter("context"):
+    for message in context.iter("message"):
+        text = message.findtext("translation") or ""
+        print(f"{context.findtext('name')}\t{message.findtext('source')}\t{text}".replace("\n", " "))
 PY
 )
 fi
-t() { printf '%s' "${translated[$1]:-$1}"; }
+# A text in the session's language; $2 names its context where the same
+# text is translated apart in another.
+t() { local key=${2:+$2/}$1; printf '%s' "${translated[$key]:-${translated[$1]:-$1}}"; }
 
 mark
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$AMORIX" > "$SANDBOX/amorix.log" 2>&1 &
@@ -31,7 +35,7 @@ hear "$(t "Your name")"
 # Asked for a reading with no name, the message, then the name box again.
 access_key() { t "$1" | sed -n 's/.*&\(.\).*/\1/p' | tr '[:upper:]' '[:lower:]'; }
 press "alt+$(access_key "&Get My Amorix Reading")"
-hear "$(t "Please Enter Your Name")"
+hear "$(t "Please Enter Your Name" amorix::reading)"
 press Return;   hear "$(t "Your name")"
 
 # Every list tells each arrow press at once, the 151 years too.

@@ -6,7 +6,9 @@
 # windows that Wine places itself (Xvfb runs no window manager).
 set -euo pipefail
 export WINEPREFIX=${AMORIX_WINEPREFIX:?set AMORIX_WINEPREFIX to the test prefix}
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# AMORIX_WINEDLLOVERRIDES adds a check's own choices.
+export WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${AMORIX_WINEDLLOVERRIDES:+;$AMORIX_WINEDLLOVERRIDES}"
 
 prepare_prefix() {
     wineboot -i > /dev/null 2>&1
