@@ -119,6 +119,12 @@ LangString InUse ${LANG_SPANISH} "No se pudo quitar ${NAME} porque está en uso.
 LangString InUse ${LANG_FRENCH} "${NAME} n'a pas pu être supprimé car il est en cours d'utilisation. Fermez-le et relancez la désinstallation."
 LangString InUse ${LANG_ITALIAN} "Impossibile rimuovere ${NAME} perché è in uso. Chiudi il programma e avvia di nuovo la disinstallazione."
 LangString InUse ${LANG_PORTUGUESEBR} "Não foi possível remover o ${NAME} porque ele está em uso. Feche-o e inicie a desinstalação novamente."
+; The page's Spanish subtitle in words of the installer's own too (NSIS's
+; abbreviates "usted"), set over NSIS's on purpose.
+!pragma warning push
+!pragma warning disable 6030
+LangString MULTIUSER_TEXT_INSTALLMODE_SUBTITLE ${LANG_SPANISH} "Elija para quién desea instalar $(^NameDA)."
+!pragma warning pop
 LangString InstallModeTop ${LANG_ENGLISH} "Select whether you want to install $(^NameDA) only for yourself or for all users of this computer. $(^ClickNext)"
 LangString InstallModeTop ${LANG_GERMAN} "Wählen Sie aus, ob Sie $(^NameDA) nur für den eigenen Gebrauch oder für die Nutzung durch alle Benutzer dieses Systems installieren möchten. $(^ClickNext)"
 LangString InstallModeTop ${LANG_SPANISH} "Elija si desea instalar $(^NameDA) solo para usted o para todas las personas que usan este ordenador. $(^ClickNext)"
