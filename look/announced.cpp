@@ -15,7 +15,9 @@
 #include <QPointer>
 #include <QStackedWidget>
 
+#include <functional>
 #include <utility>
+#include <vector>
 
 namespace amorix {
 namespace {
@@ -210,30 +212,33 @@ void tieLabel(QWidget* control)
     label->hide();
 }
 
-// Controls whose label waits until a screen reader listens: a run without
-// one makes none.
+// What waits until a screen reader listens (a control's label, the filter
+// of what is seen): a run without one does none of it.
 class WaitingForReaders final : public QAccessible::ActivationObserver {
 public:
-    static void add(QWidget* control)
+    static void whenListening(std::function<void()> work)
     {
+        if (QAccessible::isActive()) {
+            work();
+            return;
+        }
         static WaitingForReaders* waiting = [] {
             auto* observer = new WaitingForReaders;
             QAccessible::installActivationObserver(observer);
             return observer;
         }();
-        waiting->controls_.append(control);
+        waiting->work_.push_back(std::move(work));
     }
     void accessibilityActiveChanged(bool active) override
     {
         if (!active)
             return;
-        for (const QPointer<QWidget>& control : std::exchange(controls_, {}))
-            if (control)
-                tieLabel(control);
+        for (const std::function<void()>& work : std::exchange(work_, {}))
+            work();
     }
 
 private:
-    QList<QPointer<QWidget>> controls_;
+    std::vector<std::function<void()>> work_;
 };
 
 } // namespace
@@ -241,10 +246,10 @@ private:
 void nameForReaders(QWidget* control, const QString& name)
 {
     control->setAccessibleName(name);
-    if (QAccessible::isActive())
-        tieLabel(control);
-    else
-        WaitingForReaders::add(control);
+    WaitingForReaders::whenListening([control = QPointer<QWidget>(control)] {
+        if (control)
+            tieLabel(control);
+    });
 }
 
 void titleFor(QLabel* title, QLabel* value)
@@ -262,9 +267,11 @@ void titleFor(QLabel* title, QLabel* value)
 void speakItemChanges(QComboBox* list)
 {
     QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
-        if (QItemSelectionModel* selection = list->view()->selectionModel(); selection && index >= 0)
+        if (index < 0 || !QAccessible::isActive())
+            return;
+        if (QItemSelectionModel* selection = list->view()->selectionModel())
             selection->select(list->model()->index(index, list->modelColumn()), QItemSelectionModel::ClearAndSelect);
-        if (index >= 0 && list->hasFocus() && QAccessible::isActive() && platform::screenReaderNeeds().listItemAsFocus)
+        if (list->hasFocus() && platform::screenReaderNeeds().listItemAsFocus)
             focusOnItem(list, list->currentText());
     });
     if (!platform::screenReaderNeeds().listItemAsFocus)
@@ -275,7 +282,9 @@ void speakItemChanges(QComboBox* list)
 
 void hearOnlyWhatIsSeen()
 {
-    static const bool installed = (QAccessible::installUpdateHandler(tellWhatIsSeen), true);
+    // Until a reader listens, the platform's bridge tells nobody anything.
+    static const bool installed =
+        (WaitingForReaders::whenListening([] { QAccessible::installUpdateHandler(tellWhatIsSeen); }), true);
     Q_UNUSED(installed);
     installHeardAs();
 }

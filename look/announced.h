@@ -32,8 +32,8 @@ void titleFor(QLabel* title, QLabel* value);
 // for the item alone: reported inside the list's popup, Orca would walk
 // every item of it first (twenty seconds for 151 years). The item then
 // also stands as the list's description, which Orca reads after its name.
-// The closed popup keeps the item selected, so that nothing selects it
-// anew out of sight.
+// With a reader listening, the closed popup keeps the item selected, so
+// that nothing selects it anew out of sight.
 void speakItemChanges(QComboBox* list);
 
 // From now on, a control that cannot be seen (a covered view, a window not
