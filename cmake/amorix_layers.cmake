@@ -54,3 +54,11 @@ function(amorix_headers_alone name library)
     # The library's own include folders too, those it keeps to itself included.
     target_include_directories(${name} BEFORE PRIVATE $<TARGET_PROPERTY:${library},INCLUDE_DIRECTORIES>)
 endfunction()
+
+# Every header of a folder, listed in its library or not, compiled on its
+# own under the library's rules: amorix_folder_headers_alone(name library
+# folder).
+function(amorix_folder_headers_alone name library folder)
+    file(GLOB headers CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/${folder}/*.h)
+    amorix_headers_alone(${name} ${library} ${headers})
+endfunction()
