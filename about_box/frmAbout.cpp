@@ -5,37 +5,36 @@
 #include "look/command_button.h"
 #include "look/fonts.h"
 #include "look/link_label.h"
-#include "look/twips.h"
 #include "look/window_placement.h"
 #include "rules/titles.h"
 #include "system/modHelp.h"
-#include "system_widgets/forms.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
 namespace amorix {
 namespace {
 
-QLabel* tealLabel(QWidget* parent, const QString& text, const QRect& place, const QFont& font, const QColor& ink)
+QLabel* tealLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, const QColor& ink)
 {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
-    label->setGeometry(place);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(label, ink, colour::teal);
     return label;
 }
 
-LinkLabel* tealLink(QWidget* parent, const QString& text, int leftTwips, int topTwips)
+LinkLabel* tealLink(QWidget* parent, const char* name, const QString& text)
 {
     auto* link = new LinkLabel(text, parent);
+    link->setObjectName(QLatin1String(name));
     link->setFont(verdana(8.25, false, true));
-    link->move(pixels(leftTwips), pixels(topTwips));
+    link->setMinimumHeight(13);
     setColours(link, colour::cyan, colour::teal);
-    link->adjustSize();
     return link;
 }
 
@@ -46,49 +45,83 @@ frmAbout::frmAbout(QWidget* parent)
 {
     setWindowTitle(kWindowTitle);
     setModal(true);
-    setFixedSize(twipsSize(7065, 3045));
     setColours(this, colour::black, colour::white);
 
-    picIcon_ = new QLabel(this);
-    picIcon_->setGeometry(twips(60, 60, 480, 480));
-    picIcon_->setPixmap(appIcon().pixmap(32, 32));
-
-    Label2_ = tealLabel(this, kWindowTitle, twips(720, 60, 3990, 240), verdana(9.75, true), colour::black);
-    Label2_->setWordWrap(false);
-    Label2_->adjustSize();
-
-    Label1_ = tealLabel(this,
-                        tr("QX Amorix gives you a better view about the nature of your relationship "
-                           "with your  partner based on birth number calculations."),
-                        twips(720, 390, 6195, 615), verdana(8.25), colour::black);
-
-    lblHomePage_ = tealLink(this, tr("Click here to visit %1").arg(modHelp::homePageAddress()), 2865, 1005);
-    connect(lblHomePage_, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-
-    Label3_ = tealLabel(this,
-                        tr("Home Business Opportunity. Start your own Internet business and make money "
-                           "online. Get this software fully branded for your website."),
-                        twips(60, 1560, 6885, 435), verdana(8.25, true), colour::white);
-
-    lblCoBrand_ = tealLink(this, tr("Click here for more details"), 4650, 1995);
-    connect(lblCoBrand_, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    // Made in the order they are read; Tab visits the button, then the
+    // two links.
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(appIcon().pixmap(32, 32));
+    QLabel* lblTitle = tealLabel(this, "lblTitle", kWindowTitle, verdana(9.75, true), colour::black);
+    lblTitle->setWordWrap(false);
+    lblTitle->setMinimumHeight(16);
+    QLabel* lblDescription = tealLabel(this, "lblDescription",
+                                       tr("QX Amorix gives you a better view about the nature of your relationship "
+                                          "with your  partner based on birth number calculations."),
+                                       verdana(8.25), colour::black);
+    // The text column's width sets the dialog's: 471 pixels in English.
+    lblDescription->setMinimumSize(413, 41);
+    LinkLabel* lblHomePage =
+        tealLink(this, "lblHomePage", tr("Click here to visit %1").arg(modHelp::homePageAddress()));
+    QLabel* lblFullBrandOffer = tealLabel(this, "lblFullBrandOffer",
+                                          tr("Home Business Opportunity. Start your own Internet business and make "
+                                             "money online. Get this software fully branded for your website."),
+                                          verdana(8.25, true), colour::white);
+    lblFullBrandOffer->setMinimumHeight(29);
+    LinkLabel* lblCoBrand = tealLink(this, "lblCoBrand", tr("Click here for more details"));
 
     // A two-pixel rule across the whole dialog.
-    Line2_ = new QFrame(this);
-    Line2_->setGeometry(QRect(pixels(-30), pixels(2550) - 1, pixels(7080 + 30), 2));
-    setColours(Line2_, colour::white, colour::black);
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("lineAboveButton"));
+    rule->setFixedHeight(2);
+    setColours(rule, colour::white, colour::black);
 
-    cmdOK_ = commandButton(tr("OK"), this);
-    cmdOK_->setGeometry(twips(5730, 2640, 1260, 345));
-    cmdOK_->setFont(verdana(8.25));
-    cmdOK_->setDefault(true);
-    connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    cmdOK_->setFocus();
-    // The two links come after the button.
-    chainTabOrder({cmdOK_, lblHomePage_, lblCoBrand_});
+    QPushButton* cmdOK = commandButton(tr("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setFont(verdana(8.25));
+    cmdOK->setMinimumSize(84, 23);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    cmdOK->setFocus();
+    chainTabOrder({cmdOK, lblHomePage, lblCoBrand});
+
+    // The icon beside the title and what the program does, each link under
+    // its text at the right, the rule, and OK at the lower right.
+    auto* text = new QVBoxLayout;
+    text->setSpacing(0);
+    text->addWidget(lblTitle);
+    text->addSpacing(6);
+    text->addWidget(lblDescription);
+    text->addWidget(lblHomePage, 0, Qt::AlignRight);
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(12);
+    heading->addWidget(picIcon, 0, Qt::AlignTop);
+    heading->addLayout(text);
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(4, 4, 10, 0);
+    content->setSpacing(0);
+    content->addLayout(heading);
+    content->addSpacing(24);
+    content->addWidget(lblFullBrandOffer);
+    content->addWidget(lblCoBrand, 0, Qt::AlignRight);
+    content->addSpacing(23);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 5, 5, 4);
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    auto* dialog = new QVBoxLayout(this);
+    dialog->setContentsMargins(0, 0, 0, 0);
+    dialog->setSpacing(0);
+    dialog->addLayout(content);
+    dialog->addStretch();
+    dialog->addWidget(rule);
+    dialog->addLayout(buttons);
+    dialog->setSizeConstraint(QLayout::SetFixedSize);
+    dialog->activate();
 
     centreOnScreen(this);
-    forms::add(this);
 }
 
 void frmAbout::showEvent(QShowEvent* event)

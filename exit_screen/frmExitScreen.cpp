@@ -1,7 +1,8 @@
-// The exit screen's layout and behaviour. Positions are in twips.
+// The exit screen's layout and behaviour.
 #include "frmExitScreen.h"
 
 #include "paragraph_label.h"
+#include "refer_a_friend_form.h"
 
 #include "look/announced.h"
 #include "look/app_icon.h"
@@ -10,14 +11,13 @@
 #include "look/command_button.h"
 #include "look/fonts.h"
 #include "look/link_label.h"
-#include "look/twips.h"
 #include "look/window_placement.h"
 #include "rules/titles.h"
 #include "system/modHelp.h"
 #include "system/seams.h"
-#include "system_widgets/forms.h"
 #include "system_widgets/run.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -67,11 +67,31 @@ QString catalogueText()
 namespace {
 
 // The look of the screen's two captioned frames.
-void paintNavy(QGroupBox* frame, const QRect& place)
+void paintNavy(QGroupBox* frame, const char* name)
 {
-    frame->setGeometry(place);
+    frame->setObjectName(QLatin1String(name));
     frame->setFont(verdana(9.75, true));
     setColours(frame, colour::white, colour::navy);
+}
+
+// A text that wraps from the top left.
+QLabel* paragraph(QLabel* label, const char* name, const QFont& font)
+{
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The widget in a row of its own, this far in from the left and right.
+QHBoxLayout* indented(QWidget* widget, int left, int right)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(left, 0, right, 0);
+    row->addWidget(widget);
+    return row;
 }
 
 } // namespace
@@ -83,77 +103,111 @@ frmExitScreen::frmExitScreen(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kWindowTitle);
     setWindowIcon(appIcon());
-    setFixedSize(twipsSize(11115, 4725));
     setColours(this, colour::black, colour::white);
     setFont(verdana(8.25));
 
-    Picture1_ = new QLabel(this);
-    Picture1_->setGeometry(twips(360, 120, 480, 480));
-    Picture1_->setPixmap(appIcon().pixmap(32, 32));
+    // Made in the order they are read; Tab visits Exit, the link check
+    // box, the form and the catalogue link.
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(appIcon().pixmap(32, 32));
+    auto* lblTitle = new QLabel(kWindowTitle, this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setFont(faceFont(QStringLiteral("MS Sans Serif"), 18));
+    // Its text centred 8 pixels below the icon's top, the height of two lines.
+    lblTitle->setContentsMargins(0, 8, 0, 0);
+    lblTitle->setMinimumHeight(37);
 
-    Label1_ = new QLabel(kWindowTitle, this);
-    Label1_->setGeometry(twips(1080, 240, 5910, 435));
-    Label1_->setFont(faceFont(QStringLiteral("MS Sans Serif"), 18));
+    lblSupport_ = paragraph(new QLabel(supportText(1), this), "lblSupport", verdana(9.75, true));
+    // The left column's width sets the screen's: 741 pixels in English.
+    lblSupport_->setMinimumSize(465, 73);
 
-    Label2_ = new QLabel(supportText(1), this);
-    Label2_->setGeometry(twips(120, 840, 6975, 1095));
-    Label2_->setFont(verdana(9.75, true));
-    Label2_->setWordWrap(true);
-    Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2_->setTextFormat(Qt::PlainText);
+    auto* cmdClose = commandButton(tr("E&xit"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setMinimumSize(83, 25);
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
 
-    Check1_ = new QCheckBox(tr("Click Here To Visit Velmora Now"), this);
-    Check1_->setStyle(classicStyle()); // pressed, focused and announced by its whole rectangle
-    Check1_->setGeometry(twips(30, 2040, 7185, 555));
-    Check1_->setFont(verdana(14.25));
-    Check1_->setCursor(Qt::PointingHandCursor);
-    setTextColour(Check1_, colour::blue);
-    connect(Check1_, &QCheckBox::toggled, this, &frmExitScreen::Check1_Click);
+    chkVisitHome_ = new QCheckBox(tr("Click Here To Visit Velmora Now"), this);
+    chkVisitHome_->setObjectName(QStringLiteral("chkVisitHome"));
+    chkVisitHome_->setStyle(classicStyle()); // pressed, focused and announced by its whole rectangle
+    chkVisitHome_->setMinimumHeight(37);
+    chkVisitHome_->setFont(verdana(14.25));
+    chkVisitHome_->setCursor(Qt::PointingHandCursor);
+    setTextColour(chkVisitHome_, colour::blue);
+    connect(chkVisitHome_, &QCheckBox::toggled, this, &frmExitScreen::chkVisitHome_Click);
 
-    cmdClose_ = commandButton(tr("E&xit"), this);
-    cmdClose_->setGeometry(twips(6000, 2760, 1245, 375));
-    cmdClose_->setDefault(true);
-    connect(cmdClose_, &QPushButton::clicked, this, &frmExitScreen::cmdClose_Click);
+    auto* fraReferAFriend = new ReferAFriendForm(this);
+    paintNavy(fraReferAFriend, "fraReferAFriend");
 
-    Frame2_ = new ReferAFriendForm(this);
-    paintNavy(Frame2_, twips(120, 3240, 7065, 1455));
+    QGroupBox* fraCatalogue = captionedFrame(tr("Download Velmora Softwares"), this);
+    paintNavy(fraCatalogue, "fraCatalogue");
+    auto* lblCatalogue = new ParagraphLabel(fraCatalogue);
+    readWithItsWindow(lblCatalogue); // before its text, which Qt tells at once
+    paragraph(lblCatalogue, "lblCatalogue", verdana(9));
+    lblCatalogue->setText(catalogueText());
+    lblCatalogue->setMinimumWidth(233);
+    setTextColour(lblCatalogue, colour::white);
 
-    Frame6_ = captionedFrame(tr("Download Velmora Softwares"), this);
-    paintNavy(Frame6_, twips(7320, 120, 3735, 4575));
-    Label3_ = new ParagraphLabel(Frame6_);
-    readWithItsWindow(Label3_); // before its text, which Qt tells at once
-    Label3_->setText(catalogueText());
-    Label3_->setGeometry(twips(120, 360, 3495, 3855));
-    Label3_->setFont(verdana(9));
-    Label3_->setWordWrap(true);
-    Label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3_->setTextFormat(Qt::PlainText);
-    setTextColour(Label3_, colour::white);
+    auto* lblGoToHome = new LinkLabel(tr("Click Here To Visit Velmora Softwares"), fraCatalogue);
+    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome->setFont(verdana(9, true, true));
+    // Under the text, on two lines where a wider face or a longer
+    // translation needs them.
+    lblGoToHome->setWordWrap(true);
+    setTextColour(lblGoToHome, colour::yellow);
+    connect(lblGoToHome, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
 
-    lblGoToHome_ = new LinkLabel(tr("Click Here To Visit Velmora Softwares"), Frame6_);
-    lblGoToHome_->setGeometry(twips(75, 4250, 3585, 210));
-    lblGoToHome_->setFont(verdana(9, true, true));
-    setTextColour(lblGoToHome_, colour::yellow);
-    shrinkFontToFit(lblGoToHome_, lblGoToHome_->width(),
-                    [this] { return lblGoToHome_->fontMetrics().horizontalAdvance(lblGoToHome_->text()); });
-    connect(lblGoToHome_, &LinkLabel::clicked, this, &frmExitScreen::lblGoToHome_Click);
+    // Left: the icon and title, the support text, the link check box, Exit
+    // at the right, the form. Right: the catalogue frame, full height.
+    auto* heading = new QHBoxLayout;
+    heading->setContentsMargins(22, 0, 0, 0);
+    heading->setSpacing(16);
+    heading->addWidget(picIcon, 0, Qt::AlignTop);
+    heading->addWidget(lblTitle, 1);
+    auto* left = new QVBoxLayout;
+    left->setContentsMargins(2, 8, 7, 2);
+    left->setSpacing(0);
+    left->addLayout(heading);
+    left->addSpacing(11);
+    left->addLayout(indented(lblSupport_, 6, 8));
+    left->addSpacing(7);
+    left->addWidget(chkVisitHome_);
+    left->addSpacing(11);
+    left->addWidget(cmdClose, 0, Qt::AlignRight);
+    left->addSpacing(7);
+    left->addLayout(indented(fraReferAFriend, 6, 2));
+    left->addStretch();
 
-    chainTabOrder({cmdClose_, Check1_, Frame2_->txtName(), Frame2_->cmdSubmit(), Frame2_->txtEmail(),
-                   Frame2_->txtFriendEmail(), Frame2_->txtFriendName(), lblGoToHome_});
+    auto* catalogue = new QVBoxLayout(fraCatalogue);
+    catalogue->setContentsMargins(2, 3, 2, 1);
+    catalogue->setSpacing(0);
+    catalogue->addLayout(indented(lblCatalogue, 3, 3), 1);
+    catalogue->addWidget(lblGoToHome);
+
+    auto* screen = new QHBoxLayout(this);
+    screen->setContentsMargins(0, 0, 4, 2);
+    screen->setSpacing(0);
+    screen->addLayout(left);
+    auto* right = new QVBoxLayout;
+    right->setContentsMargins(0, 8, 0, 0);
+    right->addWidget(fraCatalogue);
+    screen->addLayout(right);
+    screen->setSizeConstraint(QLayout::SetFixedSize);
+    screen->activate();
 
     centreOnScreen(this);
     // The screen opens ready for Enter on "E&xit": the focus it takes as it
     // becomes the active window, told to a screen reader once it shows.
-    cmdClose_->setFocus();
+    cmdClose->setFocus();
 
-    forms::add(this);
     Form_Load();
 }
 
 void frmExitScreen::Form_Load()
 {
     dice().seedFromClock();
-    Label2_->setText(supportText(static_cast<std::size_t>(drawBelow(static_cast<int>(kSupportTextCount)))));
+    lblSupport_->setText(supportText(static_cast<std::size_t>(drawBelow(static_cast<int>(kSupportTextCount)))));
     // Topmost is set with the window flags above; showing it is the caller's.
 }
 
@@ -166,11 +220,11 @@ void frmExitScreen::showEvent(QShowEvent* event)
     raise();
 }
 
-void frmExitScreen::Check1_Click()
+void frmExitScreen::chkVisitHome_Click()
 {
-    if (!Check1_->isChecked())
+    if (!chkVisitHome_->isChecked())
         return;
-    Check1_->setChecked(false);
+    chkVisitHome_->setChecked(false);
     modHelp::OpenHomePage();
 }
 
@@ -184,10 +238,6 @@ void frmExitScreen::closeEvent(QCloseEvent* event)
     Form_Unload();
 }
 
-void frmExitScreen::Form_Unload()
-{
-    forms::remove(this);
-    ExitApplication();
-}
+void frmExitScreen::Form_Unload() { ExitApplication(); }
 
 } // namespace amorix

@@ -1,16 +1,15 @@
-// Positions are in twips within the form's frame.
 #include "refer_a_friend_form.h"
 #include "modTellAFriend.h"
 
 #include "look/classic_style.h"
 #include "look/command_button.h"
 #include "look/fonts.h"
-#include "look/twips.h"
 #include "rules/text_rules.h"
 #include "system_widgets/message_boxes.h"
 
 #include <QAccessible>
 #include <QFocusEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,10 +22,12 @@ namespace {
 
 const char* const kPlaceholderProperty = "amorixPlaceholder";
 
-QLineEdit* formBox(QWidget* frame, const QString& placeholder, const QRect& place)
+QLineEdit* formBox(QWidget* frame, const char* name, const QString& placeholder)
 {
     auto* box = new QLineEdit(frame);
-    box->setGeometry(place);
+    box->setObjectName(QLatin1String(name));
+    box->setMinimumWidth(225);
+    box->setFixedHeight(19);
     box->setMaxLength(kLongestEntry); // as much as the name boxes take
     box->setProperty(kPlaceholderProperty, placeholder);
     // Named before it holds a text, so that it is never told by another name.
@@ -42,18 +43,26 @@ ReferAFriendForm::ReferAFriendForm(QWidget* parent)
 {
     setStyle(classicStyle());
 
-    // The boxes' first texts are the ones the request's checks count as empty.
+    // The boxes' first texts are the ones the request's checks count as
+    // empty. Tab visits the user's name, the button, the user's e-mail, the
+    // friend's e-mail, then the friend's name.
     const modTellAFriend::Referral first = modTellAFriend::placeholders();
-    txtName_ = formBox(this, first.name, twips(85, 360, 3375, 285));
-    txtEmail_ = formBox(this, first.email, twips(3600, 360, 3375, 285));
-    txtFriendEmail_ = formBox(this, first.friendEmail, twips(3600, 720, 3375, 285));
-    txtFriendName_ = formBox(this, first.friendName, twips(85, 720, 3375, 285));
+    txtName_ = formBox(this, "txtName", first.name);
+    QPushButton* cmdSubmit = commandButton(tr("Refer A Friend &Now"), this);
+    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit->setFont(verdana(8.25, true));
+    cmdSubmit->setMinimumWidth(225);
+    cmdSubmit->setFixedHeight(19);
+    connect(cmdSubmit, &QPushButton::clicked, this, &ReferAFriendForm::cmdSubmit_Click);
+    txtEmail_ = formBox(this, "txtEmail", first.email);
+    txtFriendEmail_ = formBox(this, "txtFriendEmail", first.friendEmail);
+    txtFriendName_ = formBox(this, "txtFriendName", first.friendName);
 
-    // Lies below the frame's lower edge, so it is never seen; its text
-    // travels with the request. What nobody can see takes no input: it is
-    // no Tab stop and is offered to no screen reader.
+    // Never seen, so it has no place in the form; its text travels with the
+    // request. What nobody can see takes no input: it is no Tab stop and is
+    // offered to no screen reader.
     txtMessage_ = new QPlainTextEdit(this);
-    txtMessage_->setGeometry(twips(4800, 3600, 1815, 495));
+    txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setFocusPolicy(Qt::NoFocus);
     txtMessage_->hide();
     txtMessage_->setProperty(kPlaceholderProperty, first.message);
@@ -68,10 +77,17 @@ ReferAFriendForm::ReferAFriendForm(QWidget* parent)
         box->installEventFilter(this);
     }
 
-    cmdSubmit_ = commandButton(tr("Refer A Friend &Now"), this);
-    cmdSubmit_->setGeometry(twips(1920, 1080, 3375, 285));
-    cmdSubmit_->setFont(verdana(8.25, true));
-    connect(cmdSubmit_, &QPushButton::clicked, this, &ReferAFriendForm::cmdSubmit_Click);
+    // The user's boxes on the first row, the friend's on the second, the
+    // button centred under them.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(3, 3, 3, 3);
+    grid->setHorizontalSpacing(9);
+    grid->setVerticalSpacing(5);
+    grid->addWidget(txtName_, 0, 0);
+    grid->addWidget(txtEmail_, 0, 1);
+    grid->addWidget(txtFriendName_, 1, 0);
+    grid->addWidget(txtFriendEmail_, 1, 1);
+    grid->addWidget(cmdSubmit, 2, 0, 1, 2, Qt::AlignHCenter);
 }
 
 QString ReferAFriendForm::boxText(QWidget* box) const

@@ -7,7 +7,6 @@
 
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace amorix {
 
@@ -21,13 +20,6 @@ public:
 
     // The message box's text with its line breaks as typed (CR LF).
     QString messageText() const;
-
-    QLineEdit* txtName() const { return txtName_; }
-    QLineEdit* txtEmail() const { return txtEmail_; }
-    QLineEdit* txtFriendEmail() const { return txtFriendEmail_; }
-    QLineEdit* txtFriendName() const { return txtFriendName_; }
-    QPlainTextEdit* txtMessage() const { return txtMessage_; }
-    QPushButton* cmdSubmit() const { return cmdSubmit_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,7 +38,6 @@ private:
     QLineEdit* txtFriendEmail_ = nullptr;
     QLineEdit* txtFriendName_ = nullptr;
     QPlainTextEdit* txtMessage_ = nullptr;
-    QPushButton* cmdSubmit_ = nullptr;
 };
 
 } // namespace amorix

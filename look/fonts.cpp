@@ -2,7 +2,6 @@
 
 #include <QFontInfo>
 #include <QHash>
-#include <QWidget>
 
 #include <cmath>
 
@@ -29,8 +28,8 @@ QFont faceFont(const QString& family, double points, bool bold, bool underline)
 {
     QFont font(installedFace(family));
     font.setStyleHint(QFont::SansSerif);
-    // Sizes are in pixels at 96 dpi so text keeps its place beside controls
-    // laid out in twips; the device pixel ratio scales both alike.
+    // Sizes are in pixels at 96 dpi, as the windows were drawn for; the
+    // device pixel ratio scales text and controls alike.
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setUnderline(underline);
@@ -40,15 +39,6 @@ QFont faceFont(const QString& family, double points, bool bold, bool underline)
 QFont verdana(double points, bool bold, bool underline)
 {
     return faceFont(QStringLiteral("Verdana"), points, bold, underline);
-}
-
-void shrinkFontToFit(QWidget* widget, int availableWidth, const std::function<int()>& neededWidth)
-{
-    QFont font = widget->font();
-    while (neededWidth() > availableWidth && font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 1);
-        widget->setFont(font);
-    }
 }
 
 } // namespace amorix

@@ -1,7 +1,6 @@
 #include "window_placement.h"
 
-#include "system_widgets/forms.h"
-
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -73,7 +72,7 @@ void centreOnScreen(QWidget* window)
 {
     QMargins frame = frameMargins(window);
     if (frame.isNull()) {
-        for (const QWidget* other : forms::loaded())
+        for (const QWidget* other : QApplication::topLevelWidgets())
             if (frame.isNull() && other != window && other->isVisible())
                 frame = frameMargins(other);
         if (!window->property(kWatched).toBool()) {

@@ -5,8 +5,6 @@
 
 #include <QFrame>
 
-class QStackedWidget;
-
 namespace amorix {
 
 class LinkLabel;
@@ -18,11 +16,8 @@ public:
 
     LinkLabel* lblCobrand() const { return lblCobrand_; }
     LinkLabel* lblFullBrand() const { return lblFullBrand_; }
-    // The spot both labels share, showing one of them.
-    QStackedWidget* faces() const { return faces_; }
 
 private:
-    QStackedWidget* faces_ = nullptr;
     LinkLabel* lblCobrand_ = nullptr;
     LinkLabel* lblFullBrand_ = nullptr;
 };

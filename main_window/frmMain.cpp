@@ -1,5 +1,4 @@
 // The main window's layout, its handlers and what closing it does.
-// Positions are in twips, as laid out for the window's fixed size.
 #include "frmMain.h"
 
 #include "view_parts.h"
@@ -8,20 +7,18 @@
 #include "look/colours.h"
 #include "look/fonts.h"
 #include "look/link_label.h"
-#include "look/twips.h"
 #include "look/window_placement.h"
 #include "rules/resume_next.h"
 #include "rules/titles.h"
 #include "system/modHelp.h"
 #include "system/seams.h"
-#include "system_widgets/forms.h"
 #include "system_widgets/message_boxes.h"
 #include "system_widgets/run.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -42,33 +39,46 @@ frmMain::frmMain(QWidget* parent)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* window = new QWidget(this);
-    window->setFixedSize(twipsSize(8250, 5520));
     setColours(window, colour::white, colour::black);
     setCentralWidget(window);
 
-    Label61_ = bannerLink(window,
-                          tr("The Most Popular Online Mystic Discussion Board. Best Resource For "
-                             "Everything Mystic. Visit Velmora Now"),
-                          twips(862, 0, 6510, 465), false);
-    Label61_->setAlignment(Qt::AlignCenter);
-    connect(Label61_, &LinkLabel::clicked, this, &frmMain::Label61_Click);
-
-    // The input area and, from the first reading on, the reading view.
-    views_ = viewStack(window, twips(0, 480, 8250, 4200));
-    addView(views_, fraMain_ = new InputArea(views_));
-    connect(cmdProceed(), &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    // Tab visits the controls in the order they are made: the entries and
+    // their button, the top link line, then the banner's link.
+    views_ = viewStack(window);
+    views_->setObjectName(QStringLiteral("views"));
+    views_->addWidget(fraMain_ = new InputArea(views_));
+    connect(fraMain_, &InputArea::proceedRequested, this, &frmMain::cmdProceed_Click);
     // Heard with the window's title when the program starts.
-    setAccessibleDescription(fraMain_->lblIntroduction()->text());
+    setAccessibleDescription(fraMain_->introduction());
+
+    lblHomeLink_ = bannerLink(window,
+                              tr("The Most Popular Online Mystic Discussion Board. Best Resource For "
+                                 "Everything Mystic. Visit Velmora Now"),
+                              false);
+    lblHomeLink_->setObjectName(QStringLiteral("lblHomeLink"));
+    lblHomeLink_->setAlignment(Qt::AlignCenter);
+    lblHomeLink_->setFixedWidth(434);
+    lblHomeLink_->setMinimumHeight(31);
+    connect(lblHomeLink_, &LinkLabel::clicked, this, &frmMain::lblHomeLink_Click);
+
     fraFullBrand_ = new BrandBanner(window);
     connect(lblCobrand(), &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
     connect(lblFullBrand(), &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
     menu_ = std::make_unique<MainMenu>(menuBar());
     connectMenu();
-    // After the entries, the link labels: the top line and the banner.
-    chainTabOrder({cmdProceed(), Label61_, lblCobrand(), lblFullBrand()});
+
+    // The link line on top, the views below it, the banner at the foot. The
+    // window takes the size its parts need: 550 by 368 in English.
+    auto* column = new QVBoxLayout(window);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(lblHomeLink_, 0, Qt::AlignHCenter);
+    column->addSpacing(1);
+    column->addWidget(views_, 1);
+    column->addWidget(fraFullBrand_);
+    views_->setMinimumSize(550, 280);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    forms::add(this);
     Form_Load();
 }
 
@@ -92,7 +102,7 @@ void frmMain::Form_Load()
     fraMain_->load();
     views_->setCurrentWidget(fraMain_);
     // The window opens ready for typing the user's name.
-    fraDetails(0)->txtName()->setFocus();
+    fraMain_->nameBox(0)->setFocus();
 }
 
 bool frmMain::ValidateDetails()
@@ -102,7 +112,7 @@ bool frmMain::ValidateDetails()
         return true;
     tellUser(problem->message, problem->icon);
     if (problem->focusName)
-        fraDetails(*problem->focusName)->txtName()->setFocus();
+        fraMain_->nameBox(*problem->focusName)->setFocus();
     return false;
 }
 
@@ -128,14 +138,14 @@ void frmMain::ensureReadingView()
     // stays as quick as the input area alone.
     if (fraResult_)
         return;
-    addView(views_, fraResult_ = new ReadingView(views_));
-    connect(fraResult_->cmdBack(), &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    views_->addWidget(fraResult_ = new ReadingView(views_));
+    connect(fraResult_, &ReadingView::backRequested, this, &frmMain::cmdBack_Click);
 }
 
 void frmMain::cmdBack_Click()
 {
     // Back in the input area, where the user was before the reading.
-    QWidget* before = focusBeforeReading_ ? focusBeforeReading_.data() : fraDetails(0)->txtName();
+    QWidget* before = focusBeforeReading_ ? focusBeforeReading_.data() : fraMain_->nameBox(0);
     turnTo(views_, fraMain_, before);
     before->setFocus();
 }
@@ -155,7 +165,7 @@ void frmMain::mnuVisit_Click() { modHelp::OpenHomePage(); }
 void frmMain::mnuUpdate_Click() { modHelp::OpenDownloadPage(); }
 void frmMain::mnuDonate_Click() { modHelp::OpenDonatePage(); }
 void frmMain::mnuMakeMoney_Click() { modHelp::OpenFullyBrandedPage(); }
-void frmMain::Label61_Click() { modHelp::OpenHomePage(); }
+void frmMain::lblHomeLink_Click() { modHelp::OpenHomePage(); }
 void frmMain::lblCobrand_Click() { modHelp::OpenCoBrandPage(); }
 void frmMain::lblFullBrand_Click() { modHelp::OpenFullyBrandedPage(); }
 
@@ -181,7 +191,6 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::Form_Unload()
 {
-    forms::remove(this);
     // Closed while the proceed action runs, or as part of ending the run:
     // nothing takes its place.
     if (proceedRunning_ || applicationExiting() || !openSuccessor_)

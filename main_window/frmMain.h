@@ -14,7 +14,6 @@
 #include <functional>
 #include <memory>
 
-class QPushButton;
 class QStackedWidget;
 
 namespace amorix {
@@ -42,7 +41,7 @@ public:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
-    void Label61_Click();
+    void lblHomeLink_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();
 
@@ -53,21 +52,9 @@ public:
     // (its about box). Nothing when unset.
     void setAboutBox(std::function<void(QWidget* owner)> openAboutBox);
 
-    // The top link line, to the maker's home page.
-    LinkLabel* Label61() const { return Label61_; }
-    // The input area and its parts.
-    InputArea* fraMain() const { return fraMain_; }
-    PersonDetails* fraDetails(int person) const { return fraMain_->fraDetails(person); }
-    QPushButton* cmdProceed() const { return fraMain_->cmdProceed(); }
-    // The reading view, built on the first reading: none before.
-    ReadingView* fraResult() const { return fraResult_; }
-    // The place the two views share, showing one of them.
-    QStackedWidget* views() const { return views_; }
-    // The banner's two labels on one spot.
+    // The banner's two labels on one spot, for start-up's draw.
     LinkLabel* lblCobrand() const { return fraFullBrand_->lblCobrand(); }
     LinkLabel* lblFullBrand() const { return fraFullBrand_->lblFullBrand(); }
-
-    const MainMenu& menu() const { return *menu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,7 +66,7 @@ private:
     void Form_Load();
     void Form_Unload();
 
-    LinkLabel* Label61_ = nullptr;
+    LinkLabel* lblHomeLink_ = nullptr;
     QStackedWidget* views_ = nullptr;
     InputArea* fraMain_ = nullptr;
     ReadingView* fraResult_ = nullptr;

@@ -1,4 +1,3 @@
-// Positions are in twips within the area.
 #include "input_area.h"
 
 #include "view_parts.h"
@@ -6,11 +5,9 @@
 #include "look/colours.h"
 #include "look/command_button.h"
 #include "look/fonts.h"
-#include "look/twips.h"
-#include "look/window_placement.h"
 
-#include <QComboBox>
-#include <QLineEdit>
+#include <QBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 namespace amorix {
@@ -18,26 +15,45 @@ namespace amorix {
 InputArea::InputArea(QWidget* parent)
     : QFrame(parent)
 {
+    setObjectName(QStringLiteral("fraMain"));
     paintView(this, colour::darkGrey);
     lblIntroduction_ =
         wrappedLabel(this,
                      tr("Let QX Amorix tell you more about your relationship. Just enter your partner's and "
                         "your date of birth and know more about your love prospects!"),
-                     twips(240, 120, 7755, 675), colour::white);
+                     colour::white, 45);
+    lblIntroduction_->setObjectName(QStringLiteral("lblIntroduction"));
 
+    // Tab visits the controls in the order they are made: the user's
+    // details, the partner's, then the button.
     fraDetails_[0] = new PersonDetails(tr("Your Personal Details"), 0, this);
-    fraDetails_[0]->setGeometry(twips(1875, 960, 4500, 1250));
     fraDetails_[1] = new PersonDetails(tr("Your Partner's Personal Details"), 1, this);
-    fraDetails_[1]->setGeometry(twips(1875, 2325, 4500, 1250));
+    QPushButton* cmdProceed = commandButton(tr("&Get My Amorix Reading"), this);
+    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
+    cmdProceed->setFont(verdana(8.25, true));
+    cmdProceed->setMinimumHeight(25);
+    connect(cmdProceed, &QPushButton::clicked, this, &InputArea::proceedRequested);
 
-    cmdProceed_ = commandButton(tr("&Get My Amorix Reading"), this);
-    cmdProceed_->setGeometry(twips(1875, 3690, 4500, 375));
-    cmdProceed_->setFont(verdana(8.25, true));
+    // The details and the button in one column, centred under the
+    // invitation; a longer translation widens the column.
+    auto* column = new QVBoxLayout;
+    column->setSpacing(8);
+    column->addWidget(fraDetails_[0]);
+    column->addWidget(fraDetails_[1]);
+    column->addWidget(cmdProceed);
+    auto* centred = new QHBoxLayout;
+    centred->addStretch();
+    centred->addLayout(column);
+    centred->addStretch();
 
-    const PersonDetails& you = *fraDetails_[0];
-    const PersonDetails& partner = *fraDetails_[1];
-    chainTabOrder({you.txtName(), you.cboMonth(), you.cboDate(), you.cboYear(), partner.txtName(), partner.cboMonth(),
-                   partner.cboDate(), partner.cboYear(), cmdProceed_});
+    auto* area = new QVBoxLayout(this);
+    area->setContentsMargins(16, 8, 17, 9);
+    area->setSpacing(11);
+    area->addWidget(lblIntroduction_);
+    area->addLayout(centred);
+    area->addStretch();
+    for (PersonDetails* details : fraDetails_)
+        details->setMinimumWidth(300);
 }
 
 void InputArea::load()
@@ -47,5 +63,9 @@ void InputArea::load()
 }
 
 reading::Couple InputArea::entries() const { return {fraDetails_[0]->entries(), fraDetails_[1]->entries()}; }
+
+QWidget* InputArea::nameBox(int person) const { return fraDetails_.at(person)->nameBox(); }
+
+QString InputArea::introduction() const { return lblIntroduction_->text(); }
 
 } // namespace amorix

@@ -10,7 +10,6 @@
 #include <array>
 
 class QLabel;
-class QPushButton;
 
 namespace amorix {
 
@@ -25,15 +24,19 @@ public:
     // Both persons' entries as the controls hold them.
     reading::Couple entries() const;
 
-    PersonDetails* fraDetails(int person) const { return fraDetails_.at(person); }
-    QPushButton* cmdProceed() const { return cmdProceed_; }
+    // The person's name box, where the focus goes when the name is wanted.
+    QWidget* nameBox(int person) const;
+
     // The line of invitation above the details.
-    QLabel* lblIntroduction() const { return lblIntroduction_; }
+    QString introduction() const;
+
+signals:
+    // The reading was asked for with the button.
+    void proceedRequested();
 
 private:
     QLabel* lblIntroduction_ = nullptr;
     std::array<PersonDetails*, reading::kPersons> fraDetails_{};
-    QPushButton* cmdProceed_ = nullptr;
 };
 
 } // namespace amorix

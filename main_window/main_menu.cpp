@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace amorix {
 MainMenu::MainMenu(QMenuBar* bar)
 {
@@ -33,6 +35,13 @@ MainMenu::MainMenu(QMenuBar* bar)
     mnuMakeMoney_ = bar->addAction(tr("&Make Money Online"));
     mnuMakeMoney_->setVisible(false);
     mnuMakeMoney_->setEnabled(false);
+
+    const std::pair<QObject*, const char*> named[] = {
+        {mnuFile_, "mnuFile"},     {mnuProceed_, "mnuProceed"},    {mnuExit_, "mnuExit"},     {mnuHelp_, "mnuHelp"},
+        {mnuOnline_, "mnuOnline"}, {mnuVisit_, "mnuVisit"},        {mnuUpdate_, "mnuUpdate"}, {mnuAbout_, "mnuAbout"},
+        {mnuDonate_, "mnuDonate"}, {mnuMakeMoney_, "mnuMakeMoney"}};
+    for (const auto& [object, name] : named)
+        object->setObjectName(QLatin1String(name));
 }
 
 } // namespace amorix

@@ -16,10 +16,8 @@ public:
     // Fills the bar.
     explicit MainMenu(QMenuBar* bar);
 
-    QMenu* mnuFile() const { return mnuFile_; }
     QAction* mnuProceed() const { return mnuProceed_; }
     QAction* mnuExit() const { return mnuExit_; }
-    QMenu* mnuHelp() const { return mnuHelp_; }
     QAction* mnuOnline() const { return mnuOnline_; }
     QAction* mnuVisit() const { return mnuVisit_; }
     QAction* mnuUpdate() const { return mnuUpdate_; }

@@ -1,4 +1,3 @@
-// Positions are in twips within the frame.
 #include "person_details.h"
 
 #include "view_parts.h"
@@ -6,10 +5,10 @@
 #include "look/announced.h"
 #include "look/classic_style.h"
 #include "look/colours.h"
-#include "look/twips.h"
 #include "rules/text_rules.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -34,15 +33,6 @@ constexpr Announced kAnnounced[reading::kPersons] = {
      QT_TRANSLATE_NOOP("amorix::PersonDetails", "Your partner's birth year")},
 };
 
-constexpr const char* kMonths[] = {
-    QT_TRANSLATE_NOOP("amorix::PersonDetails", "January"),   QT_TRANSLATE_NOOP("amorix::PersonDetails", "February"),
-    QT_TRANSLATE_NOOP("amorix::PersonDetails", "March"),     QT_TRANSLATE_NOOP("amorix::PersonDetails", "April"),
-    QT_TRANSLATE_NOOP("amorix::PersonDetails", "May"),       QT_TRANSLATE_NOOP("amorix::PersonDetails", "June"),
-    QT_TRANSLATE_NOOP("amorix::PersonDetails", "July"),      QT_TRANSLATE_NOOP("amorix::PersonDetails", "August"),
-    QT_TRANSLATE_NOOP("amorix::PersonDetails", "September"), QT_TRANSLATE_NOOP("amorix::PersonDetails", "October"),
-    QT_TRANSLATE_NOOP("amorix::PersonDetails", "November"),  QT_TRANSLATE_NOOP("amorix::PersonDetails", "December"),
-};
-
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 
@@ -59,38 +49,61 @@ QStringList numbers(int first, int last)
 PersonDetails::PersonDetails(const QString& caption, int person, QWidget* parent)
     : QGroupBox(caption, parent)
 {
+    setObjectName(person == 0 ? QStringLiteral("yourDetails") : QStringLiteral("partnerDetails"));
     setStyle(classicStyle());
     setColours(this, colour::brown, colour::teal);
 
     const Announced& announced = kAnnounced[person];
-    QLabel* nameTitle = captionLabel(this, tr("Name"), twips(120, 403, 555, 195), colour::brown);
+    // Made in the order they are read: each title before its controls.
+    QLabel* nameTitle = captionLabel(this, tr("Name"), colour::brown);
+    nameTitle->setObjectName(QStringLiteral("nameTitle"));
     txtName_ = new QLineEdit(this);
-    txtName_->setGeometry(twips(1320, 350, 3050, 300));
+    txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setMaxLength(kLongestEntry);
+    txtName_->setFixedHeight(20);
     // Heard by whose name it is; the shown title says only "Name".
     txtName_->setAccessibleName(tr(announced.name));
-    // The title may run on up to its box, where a translation is longer
-    // than the English caption; the English one draws as laid out.
-    nameTitle->resize(txtName_->x() - nameTitle->x(), nameTitle->height());
 
-    captionLabel(this, tr("Birth Day"), twips(120, 860, 900, 195), colour::brown);
-    const auto list = [&](const QRect& place, const char* what) {
+    QLabel* dateTitle = captionLabel(this, tr("Birth Day"), colour::brown);
+    dateTitle->setObjectName(QStringLiteral("birthDayTitle"));
+    const auto list = [&](const char* objectName, const char* what, int width) {
         auto* combo = new QComboBox(this);
-        combo->setGeometry(place);
+        combo->setObjectName(QLatin1String(objectName));
+        // As wide as laid out for English; the month's list grows where a
+        // language's longest month needs more.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumWidth(width);
+        combo->setFixedHeight(21);
         nameForReaders(combo, tr(what));
         speakItemChanges(combo);
         return combo;
     };
-    cboMonth_ = list(twips(1320, 800, 1455, 315), announced.month);
-    cboDate_ = list(twips(2805, 800, 650, 315), announced.day);
-    cboYear_ = list(twips(3495, 800, 900, 315), announced.year);
+    cboMonth_ = list("cboMonth", announced.month, 97);
+    cboMonth_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cboDate_ = list("cboDate", announced.day, 43);
+    cboYear_ = list("cboYear", announced.year, 60);
+
+    // The titles in a column of their own, as wide as the longest needs;
+    // the name box spans the three lists below it.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(5, 4, 5, 6);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(10);
+    grid->setColumnMinimumWidth(0, 78);
+    grid->addWidget(nameTitle, 0, 0);
+    grid->addWidget(txtName_, 0, 1, 1, 3);
+    grid->addWidget(dateTitle, 1, 0);
+    grid->addWidget(cboMonth_, 1, 1);
+    grid->addWidget(cboDate_, 1, 2);
+    grid->addWidget(cboYear_, 1, 3);
 }
 
 void PersonDetails::load()
 {
+    // The months as the language of the program names them.
     QStringList months;
-    for (const char* month : kMonths)
-        months.append(tr(month));
+    for (int month = 1; month <= 12; ++month)
+        months.append(QLocale().standaloneMonthName(month));
     static const QStringList days = numbers(1, 31);
     static const QStringList years = numbers(kFirstYear, kLastYear);
     // Each list is filled in one go, which is quicker than item by item.
@@ -106,8 +119,10 @@ void PersonDetails::load()
 
 reading::Entries PersonDetails::entries() const
 {
-    return {txtName_->text(),         cboMonth_->currentIndex(), cboDate_->currentIndex(),
-            cboMonth_->currentText(), cboDate_->currentText(),   cboYear_->currentText()};
+    return {txtName_->text(), cboMonth_->currentIndex(), cboDate_->currentIndex(), cboDate_->currentText(),
+            cboYear_->currentText()};
 }
+
+QWidget* PersonDetails::nameBox() const { return txtName_; }
 
 } // namespace amorix

@@ -25,10 +25,8 @@ public:
     // The entries as the controls hold them.
     reading::Entries entries() const;
 
-    QLineEdit* txtName() const { return txtName_; }
-    QComboBox* cboMonth() const { return cboMonth_; }
-    QComboBox* cboDate() const { return cboDate_; }
-    QComboBox* cboYear() const { return cboYear_; }
+    // The name box, where the focus goes when the name is wanted.
+    QWidget* nameBox() const;
 
 private:
     QLineEdit* txtName_ = nullptr;

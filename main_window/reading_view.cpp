@@ -1,4 +1,3 @@
-// Positions are in twips within the view.
 #include "reading_view.h"
 
 #include "view_parts.h"
@@ -8,9 +7,9 @@
 #include "look/colours.h"
 #include "look/command_button.h"
 #include "look/fonts.h"
-#include "look/twips.h"
 
-#include <QFontMetrics>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
@@ -18,81 +17,141 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-#include <algorithm>
-
 namespace amorix {
 namespace {
 
-// One-line values grow to the width of their text, up to the frame's
-// edge. Measuring no more of the text than can show keeps a name of many
-// thousand characters as quick as a short one.
-void setValue(QLabel* label, const QString& text)
+// A value on one line. It takes the width its row leaves, whatever the
+// length of its text: a name of many thousand characters is neither
+// measured nor widens the window, and shows as far as its row goes.
+class OneLineValue : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return {0, fontMetrics().height()}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+// The frames' layout: titles in a column as wide as the longest needs, the
+// values beside them; wrapped values span both columns.
+constexpr int kTitleColumn = 117;
+constexpr int kRowGap = 7;
+
+QGridLayout* valueGrid(QFrame* frame)
 {
-    label->setText(text);
-    if (label->wordWrap())
-        return;
-    const int room = label->parentWidget()->width() - label->x();
-    const QFontMetrics metrics(label->font());
-    constexpr qsizetype kEnough = 256;
-    int width = metrics.horizontalAdvance(text.left(kEnough));
-    if (width < room && text.size() > kEnough)
-        width = metrics.horizontalAdvance(text);
-    label->resize(std::min(width + 2, room), metrics.height());
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 16, 9, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(kRowGap);
+    grid->setColumnMinimumWidth(0, kTitleColumn);
+    grid->setColumnStretch(1, 1);
+    return grid;
 }
 
+// Shows its first text until a reading puts a value in its place.
+QLabel* oneLineValue(QWidget* parent, const QString& first)
+{
+    QLabel* value = new OneLineValue(first, parent);
+    value->setTextFormat(Qt::PlainText);
+    value->setFont(verdana(8.25, true));
+    setTextColour(value, colour::cyan);
+    return value;
+}
+
+// What a one-line value shows before its first reading.
+constexpr const char* kFirstTexts[] = {"Name", "Date", "0"};
+
+constexpr const char* kPersonPrefix[reading::kPersons] = {"your", "partner"};
+constexpr const char* kRowNames[reading::kRowsPerPerson] = {"Name", "DateOfBirth", "BirthNumber", "Significance",
+                                                            "Interpretation"};
+
 } // namespace
+
+QString ReadingView::valueName(int value)
+{
+    if (value == reading::kLoveNumber)
+        return QStringLiteral("loveNumber");
+    if (value == reading::kLoveInterpretation)
+        return QStringLiteral("loveInterpretation");
+    return QLatin1String(kPersonPrefix[value / reading::kRowsPerPerson])
+        + QLatin1String(kRowNames[value % reading::kRowsPerPerson]);
+}
 
 ReadingView::ReadingView(QWidget* parent)
     : QFrame(parent)
 {
+    setObjectName(QStringLiteral("fraResult"));
     paintView(this, colour::darkGrey);
 
     buildTabStrip();
     // The three display frames on one place under the tab captions.
-    displays_ = viewStack(this, twips(0, 380, 8250, 3250));
-    for (int tab = 0; tab < TS_->count(); ++tab) {
-        addView(displays_, fraDisplay_[tab] = viewFrame(displays_, colour::darkGrey));
-        heardAsTab(fraDisplay_[tab], TS_->tabText(tab));
+    displays_ = viewStack(this);
+    displays_->setObjectName(QStringLiteral("displays"));
+    const char* const frameNames[] = {"yourResult", "partnerResult", "loveResult"};
+    for (int tab = 0; tab < tabResults_->count(); ++tab) {
+        displays_->addWidget(fraDisplay_[tab] = viewFrame(displays_, colour::darkGrey));
+        fraDisplay_[tab]->setObjectName(QLatin1String(frameNames[tab]));
+        heardAsTab(fraDisplay_[tab], tabResults_->tabText(tab));
     }
-    buildValues();
+    for (int person = 0; person < reading::kPersons; ++person)
+        buildPersonValues(person);
+    buildLoveValues();
+    for (int value = 0; value < reading::kValueCount; ++value) {
+        lblResult_[value]->setObjectName(valueName(value));
+        // Reachable with Tab, so that a screen reader reads each value in turn.
+        lblResult_[value]->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        lblResult_[value]->setFocusPolicy(Qt::TabFocus);
+    }
 
-    cmdBack_ = commandButton(tr("&Back"), this);
-    cmdBack_->setGeometry(twips(7080, 3680, 1000, 400));
-    cmdBack_->setFont(verdana(8.25, true));
+    QPushButton* cmdBack = commandButton(tr("&Back"), this);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setFont(verdana(8.25, true));
+    cmdBack->setMinimumSize(67, 27);
+    connect(cmdBack, &QPushButton::clicked, this, &ReadingView::backRequested);
+
+    // The tab captions on top, the frames beneath, Back at the lower right.
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 3, 11, 8);
+    buttons->addStretch();
+    buttons->addWidget(cmdBack);
+    auto* view = new QVBoxLayout(this);
+    view->setContentsMargins(0, 4, 0, 0);
+    view->setSpacing(0);
+    view->addWidget(tabResults_);
+    view->addSpacing(2);
+    view->addWidget(displays_, 1);
+    view->addLayout(buttons);
 }
 
 void ReadingView::buildTabStrip()
 {
-    TS_ = new QTabBar(this);
-    TS_->setGeometry(twips(0, 60, 8250, 1215));
-    TS_->setStyle(classicStyle());
-    TS_->setFont(verdana(8.25, true));
+    tabResults_ = new QTabBar(this);
+    tabResults_->setObjectName(QStringLiteral("tabResults"));
+    tabResults_->setStyle(classicStyle());
+    tabResults_->setFont(verdana(8.25, true));
     // Light tabs with dark captions, as the platform's tab strip has them.
-    QPalette tabs = TS_->palette();
+    QPalette tabs = tabResults_->palette();
     for (const QPalette::ColorRole face : {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::Light})
         tabs.setColor(face, colour::tabFace);
     for (const QPalette::ColorRole caption : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         tabs.setColor(caption, colour::tabCaption);
-    TS_->setPalette(tabs);
-    TS_->setDrawBase(false);
-    TS_->setExpanding(false);
-    TS_->addTab(tr("My Love Numerology Result"));
-    TS_->addTab(tr("My Partner's Love Numerology Result"));
-    TS_->addTab(tr("Love Number"));
-    // All three tabs stay in sight; the narrow padding of the classic style
-    // comes first, a smaller type only for a stand-in face wider still.
-    TS_->setUsesScrollButtons(false);
-    shrinkFontToFit(TS_, TS_->width(), [this] { return TS_->sizeHint().width(); });
-    TS_->setAccessibleName(tr("Reading"));
-    connect(TS_, &QTabBar::currentChanged, this, &ReadingView::TS_Click);
+    tabResults_->setPalette(tabs);
+    tabResults_->setDrawBase(false);
+    tabResults_->setExpanding(false);
+    tabResults_->addTab(tr("My Love Numerology Result"));
+    tabResults_->addTab(tr("My Partner's Love Numerology Result"));
+    tabResults_->addTab(tr("Love Number"));
+    // All three tabs stay in sight: a longer translation widens the window.
+    tabResults_->setUsesScrollButtons(false);
+    tabResults_->setElideMode(Qt::ElideNone);
+    tabResults_->setAccessibleName(tr("Reading"));
+    connect(tabResults_, &QTabBar::currentChanged, this, &ReadingView::tabResults_Click);
     // Clicking the tab that is already selected still shows its frame.
-    connect(TS_, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index == TS_->currentIndex())
-            TS_Click();
+    connect(tabResults_, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == tabResults_->currentIndex())
+            tabResults_Click();
     });
 }
 
-void ReadingView::buildValues()
+void ReadingView::buildPersonValues(int person)
 {
     // The two persons' frames carry the same rows; each value is heard with
     // the row title tied to it, and its description says whose value it is.
@@ -102,46 +161,54 @@ void ReadingView::buildValues()
         {QT_TR_NOOP("Partner's name"), QT_TR_NOOP("Partner's date of birth"), QT_TR_NOOP("Partner's birth number"),
          QT_TR_NOOP("Partner's significance"), QT_TR_NOOP("Partner's interpretation")},
     };
-    for (int person = 0; person < reading::kPersons; ++person) {
-        QFrame* frame = fraDisplay_[person];
-        const auto value = [&](reading::Row row) -> QLabel*& { return lblResult_[reading::valueIndex(person, row)]; };
-        std::array<QLabel*, reading::kRowsPerPerson> titles{};
-        titles[0] = autoSizeLabel(frame, tr("Name"), 120, 240, colour::teal);
-        value(reading::Name) = autoSizeLabel(frame, QStringLiteral("Name"), 2000, 240, colour::cyan);
-        titles[1] = autoSizeLabel(frame, tr("Date Of Birth"), 120, 540, colour::teal);
-        value(reading::DateOfBirth) = autoSizeLabel(frame, QStringLiteral("Date"), 2000, 540, colour::cyan);
-        titles[2] = autoSizeLabel(frame, tr("Birth Number"), 120, 840, colour::teal);
-        value(reading::BirthNumber) = autoSizeLabel(frame, QStringLiteral("0"), 2000, 840, colour::cyan);
-        titles[3] = autoSizeLabel(frame, tr("Significance"), 120, 1140, colour::teal);
-        value(reading::Significance) = wrappedLabel(frame, QString(), twips(120, 1440, 8000, 435), colour::cyan);
-        titles[4] = autoSizeLabel(frame, tr("Interpretation"), 120, 1980, colour::teal);
-        value(reading::Interpretation) = wrappedLabel(frame, QString(), twips(120, 2280, 8000, 795), colour::cyan);
-
-        for (int row = 0; row < reading::kRowsPerPerson; ++row) {
-            titleFor(titles[row], value(reading::Row(row)));
-            value(reading::Row(row))->setAccessibleDescription(tr(described[person][row]));
+    static const char* const titles[reading::kRowsPerPerson] = {QT_TR_NOOP("Name"), QT_TR_NOOP("Date Of Birth"),
+                                                                QT_TR_NOOP("Birth Number"), QT_TR_NOOP("Significance"),
+                                                                QT_TR_NOOP("Interpretation")};
+    QFrame* frame = fraDisplay_[person];
+    QGridLayout* grid = valueGrid(frame);
+    int line = 0;
+    for (int row = 0; row < reading::kRowsPerPerson; ++row) {
+        QLabel* title = captionLabel(frame, tr(titles[row]), colour::teal);
+        title->setObjectName(valueName(reading::valueIndex(person, reading::Row(row))) + QLatin1String("Title"));
+        QLabel*& value = lblResult_[reading::valueIndex(person, reading::Row(row))];
+        if (row < reading::Significance) {
+            value = oneLineValue(frame, QLatin1String(kFirstTexts[row]));
+            grid->addWidget(title, line, 0);
+            grid->addWidget(value, line++, 1);
+        } else {
+            // The significance two lines high, the interpretation four.
+            value = wrappedLabel(frame, QString(), colour::cyan, row == reading::Significance ? 29 : 53);
+            grid->addWidget(title, line++, 0, 1, 2);
+            grid->addWidget(value, line++, 0, 1, 2);
         }
+        titleFor(title, value);
+        value->setAccessibleDescription(tr(described[person][row]));
     }
+    grid->setRowStretch(line, 1);
+}
+
+void ReadingView::buildLoveValues()
+{
     QFrame* love = fraDisplay_[2];
-    QLabel* loveTitle = autoSizeLabel(love, tr("Love Number"), 120, 240, colour::teal);
-    lblResult_[reading::kLoveNumber] = autoSizeLabel(love, QStringLiteral("0"), 2000, 240, colour::cyan);
-    titleFor(loveTitle, lblResult_[reading::kLoveNumber]);
-    lblResult_[reading::kLoveInterpretation] = wrappedLabel(love, QString(), twips(120, 600, 8000, 1035), colour::cyan);
+    QGridLayout* grid = valueGrid(love);
+    QLabel* title = captionLabel(love, tr("Love Number"), colour::teal);
+    title->setObjectName(QStringLiteral("loveNumberTitle"));
+    lblResult_[reading::kLoveNumber] = oneLineValue(love, QStringLiteral("0"));
+    titleFor(title, lblResult_[reading::kLoveNumber]);
+    lblResult_[reading::kLoveInterpretation] = wrappedLabel(love, QString(), colour::cyan, 69);
+    grid->addWidget(title, 0, 0);
+    grid->addWidget(lblResult_[reading::kLoveNumber], 0, 1);
+    grid->addWidget(lblResult_[reading::kLoveInterpretation], 1, 0, 1, 2);
+    grid->setRowStretch(2, 1);
     lblResult_[reading::kLoveNumber]->setAccessibleDescription(tr("Love number"));
     lblResult_[reading::kLoveInterpretation]->setAccessibleDescription(tr("Love interpretation"));
-
-    for (QLabel* value : lblResult_) {
-        // Reachable with Tab, so that a screen reader reads each value in turn.
-        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        value->setFocusPolicy(Qt::TabFocus);
-    }
 }
 
 void ReadingView::showReading(const reading::Reading& values)
 {
     for (int i = 0; i < reading::kValueCount; ++i)
         if (values[i])
-            setValue(lblResult_[i], *values[i]);
+            lblResult_[i]->setText(*values[i]);
     displays_->setCurrentWidget(fraDisplay_[0]);
 }
 
@@ -152,9 +219,9 @@ QLabel* ReadingView::firstValueOf(int tab) const
     return lblResult_[tab < reading::kPersons ? reading::valueIndex(tab, reading::Name) : reading::kLoveNumber];
 }
 
-void ReadingView::TS_Click()
+void ReadingView::tabResults_Click()
 {
-    const int tab = TS_->currentIndex();
+    const int tab = tabResults_->currentIndex();
     turnTo(displays_, fraDisplay_[tab], firstValueOf(tab));
 }
 
@@ -173,7 +240,7 @@ bool ReadingView::switchTab(const QKeyEvent* event)
     case Qt::Key_PageUp: step = -1; break;
     default: return false;
     }
-    TS_->setCurrentIndex((TS_->currentIndex() + step + TS_->count()) % TS_->count());
+    tabResults_->setCurrentIndex((tabResults_->currentIndex() + step + tabResults_->count()) % tabResults_->count());
     return true;
 }
 

@@ -11,7 +11,6 @@
 
 class QKeyEvent;
 class QLabel;
-class QPushButton;
 class QStackedWidget;
 class QTabBar;
 
@@ -29,28 +28,29 @@ public:
     QLabel* firstValue() const;
 
     // Brings the frame of the selected tab to the front.
-    void TS_Click();
+    void tabResults_Click();
     // Switches tabs for the keys that do so in any tabbed window; false for
     // any other key.
     bool switchTab(const QKeyEvent* event);
 
-    QTabBar* TS() const { return TS_; }
-    QFrame* fraDisplay(int tab) const { return fraDisplay_.at(tab); }
-    // The place the three display frames share, showing one of them.
-    QStackedWidget* displays() const { return displays_; }
-    QLabel* lblResult(int value) const { return lblResult_.at(value); }
-    QPushButton* cmdBack() const { return cmdBack_; }
+    // The object name of a value label: the person ("your", "partner") or
+    // "love", then the row ("yourBirthNumber", "loveInterpretation").
+    static QString valueName(int value);
+
+signals:
+    // Back was pressed.
+    void backRequested();
 
 private:
     void buildTabStrip();
     QLabel* firstValueOf(int tab) const;
-    void buildValues();
+    void buildPersonValues(int person);
+    void buildLoveValues();
 
-    QTabBar* TS_ = nullptr;
+    QTabBar* tabResults_ = nullptr;
     QStackedWidget* displays_ = nullptr;
     std::array<QFrame*, 3> fraDisplay_{};
     std::array<QLabel*, reading::kValueCount> lblResult_{};
-    QPushButton* cmdBack_ = nullptr;
 };
 
 } // namespace amorix

@@ -8,7 +8,8 @@
 namespace amorix {
 
 // Puts the translation for the locale's languages in place, replacing any
-// earlier one; false, and English, where there is none.
+// earlier one, and makes its language the default locale (dates, month
+// names); false, and US English, where there is none.
 bool useLanguage(const QLocale& locale);
 
 // The desktop's language: LANGUAGE and LANG on Linux, the display language

@@ -8,6 +8,8 @@
 #include "text_rules.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
 
 #include <cstdint>
 #include <string>
@@ -65,12 +67,29 @@ std::optional<Problem> firstProblem(const Couple& couple)
     return std::nullopt;
 }
 
-QString dateOfBirth(const QString& monthText, int day, int year)
+QString dateOfBirth(const QDate& date)
 {
-    // The month's name, the day and the year, in the order and with the
-    // marks of the user's language ("March 7, 1985").
-    return Texts::tr("%1 %2, %3", "date of birth: month name, day, year")
-        .arg(monthText, QString::number(day), QString::number(year));
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    // The language's long date, its weekday and what follows it dropped.
+    // Quoted parts are words ("'de'") and stay as they are; in French and
+    // Portuguese the first of a month is an ordinal, which the translation
+    // gives.
+    const QString first = Texts::tr("1", "the first day of a month in a date: French 1er, Portuguese 1º");
+    const QStringList parts = locale.dateFormat(QLocale::LongFormat).split(u'\'');
+    QString format;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QString part = parts[i];
+        if (i % 2 == 0) {
+            part.remove(QRegularExpression(QStringLiteral("d{4}[,\\s]*")));
+            if (date.day() == 1 && first != QLatin1String("1"))
+                part.replace(QRegularExpression(QStringLiteral("(?<!d)d(?!d)")),
+                             QLatin1Char('\'') + first + QLatin1Char('\''));
+        }
+        format += (i > 0 ? QStringLiteral("'") : QString()) + part;
+    }
+    return locale.toString(date, format.trimmed());
 }
 
 Reading makeReading(const Couple& couple)
@@ -85,7 +104,8 @@ Reading makeReading(const Couple& couple)
 
         values[valueIndex(person, Name)] = trimSpaces(entries.name);
         if (day && year) {
-            values[valueIndex(person, DateOfBirth)] = dateOfBirth(entries.monthText, *day, *year);
+            if (const QDate date(*year, month, *day); date.isValid())
+                values[valueIndex(person, DateOfBirth)] = dateOfBirth(date);
             birth[person] = attempt([&] { return birthNumber(*day, month, *year); });
         }
         values[valueIndex(person, Significance)] = readingText(significanceText());

@@ -5,6 +5,7 @@
 
 #include "message_icon.h"
 
+#include <QDate>
 #include <QString>
 
 #include <string_view>
@@ -22,7 +23,6 @@ struct Entries {
     QString name; // as typed
     int monthIndex = 0; // list position, 0 = January
     int dayIndex = 0; // list position, 0 = the 1st
-    QString monthText; // "January" .. "December"
     QString dayText; // "1" .. "31"
     QString yearText; // "1900" .. "2050"
 };
@@ -56,7 +56,9 @@ Reading makeReading(const Couple& couple);
 // user's language: the one lookup for the program and its tests.
 QString readingText(std::string_view english);
 
-// "March 7, 1985": the month as listed, the day and year as numbers.
-QString dateOfBirth(const QString& monthText, int day, int year);
+// The date as the user's language writes it in full, without the weekday:
+// "March 7, 1985", "7. März 1985", "1er mars 1985". Where no language is
+// chosen (the C locale), as in English.
+QString dateOfBirth(const QDate& date);
 
 } // namespace amorix::reading

@@ -1,10 +1,7 @@
 #include "message_boxes.h"
 
-#include "forms.h"
-
 #include "rules/resume_next.h"
 #include "rules/titles.h"
-#include "system/program_state.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -29,17 +26,20 @@ public:
     }
 };
 
+// The stand-in put in for the message boxes; none means the real ones.
+MessageBoxes* standInBoxes = nullptr;
+
 } // namespace
 
 MessageBoxes& messageBoxes()
 {
-    if (MessageBoxes* standIn = programState().standIns.messageBoxes)
-        return *standIn;
+    if (standInBoxes)
+        return *standInBoxes;
     static RealMessageBoxes real;
     return real;
 }
 
-void installMessageBoxes(MessageBoxes* standIn) { programState().standIns.messageBoxes = standIn; }
+void installMessageBoxes(MessageBoxes* standIn) { standInBoxes = standIn; }
 
 std::unique_ptr<QMessageBox> buildMessageBox(const Message& message)
 {
@@ -68,10 +68,11 @@ QWidget* activeProgramWindow()
 {
     if (QWidget* active = QApplication::activeWindow())
         return active;
-    const QList<QWidget*> loaded = forms::loaded();
-    const auto shown =
-        std::find_if(loaded.crbegin(), loaded.crend(), [](const QWidget* window) { return window->isVisible(); });
-    return shown == loaded.crend() ? nullptr : *shown;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shown = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget* window) {
+        return window->isVisible() && (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog);
+    });
+    return shown == windows.cend() ? nullptr : *shown;
 }
 
 MessageAnswer tellUser(const QString& text, MessageIcon icon, MessageButtons buttons)

@@ -41,8 +41,8 @@ void installMessageBoxes(MessageBoxes* standIn);
 // The box the real seam shows for a message, not yet shown.
 std::unique_ptr<QMessageBox> buildMessageBox(const Message& message);
 
-// The program's window the user is working in: the active one, else the
-// last loaded window that is shown; none before the first window opens.
+// The program's window the user is working in: the active one, else a
+// window that is shown; none before the first window opens.
 QWidget* activeProgramWindow();
 
 // Shows a message titled with the application title, over the program's

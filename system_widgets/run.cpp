@@ -1,49 +1,52 @@
 #include "run.h"
 
-#include "forms.h"
 #include "rules/resume_next.h"
-#include "system/program_state.h"
 #include "system/seams.h"
 
-#include <QPointer>
+#include <QApplication>
 
 namespace amorix {
 namespace {
 
+// Where the run stands; beginRun starts afresh.
+struct RunState {
+    // From the moment ExitApplication starts closing the windows.
+    bool exiting = false;
+    // Once ExitApplication has ended the run.
+    bool ended = false;
+};
+
+RunState& runState()
+{
+    static RunState state;
+    return state;
+}
+
 void endRun()
 {
-    if (programState().ended)
+    if (runState().ended)
         return;
-    programState().ended = true;
+    runState().ended = true;
     resumeNext([] { processControl().end(0); });
 }
 
 } // namespace
 
-bool applicationEnded() { return programState().ended; }
-bool applicationExiting() { return programState().exiting; }
+bool applicationEnded() { return runState().ended; }
+bool applicationExiting() { return runState().exiting; }
 
-void beginRun()
-{
-    programState().exiting = false;
-    programState().ended = false;
-}
+void beginRun() { runState() = RunState{}; }
 
 void ExitApplication()
 {
-    if (programState().exiting) {
+    if (runState().exiting) {
         // Called again from a window's unload handling: end here.
         endRun();
         return;
     }
-    programState().exiting = true;
-    const QList<QWidget*> loaded = forms::loaded();
-    for (const QPointer<QWidget> window : loaded) {
-        if (programState().ended)
-            break;
-        if (window)
-            resumeNext([&] { window->close(); });
-    }
+    runState().exiting = true;
+    // Every open window closes, each handling its own unload.
+    resumeNext([] { QApplication::closeAllWindows(); });
     endRun();
 }
 

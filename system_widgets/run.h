@@ -3,12 +3,13 @@
 
 namespace amorix {
 
-// Unloads every loaded window in load order, then ends the run with status
-// 0. Safe to call from a window's own unload handling while it runs: the
-// innermost call ends the run and the outer one unloads nothing more.
+// Closes every open window, each handling its own unload, then ends the
+// run with status 0. Safe to call from a window's own unload handling
+// while it runs: the innermost call ends the run, the outer one ends
+// nothing more.
 void ExitApplication();
 
-// True from the moment ExitApplication starts unloading windows.
+// True from the moment ExitApplication starts closing windows.
 bool applicationExiting();
 
 // True once ExitApplication has ended the run.

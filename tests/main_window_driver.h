@@ -4,6 +4,7 @@
 
 #include "look/link_label.h"
 #include "main_window/frmMain.h"
+#include "stand_ins.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -16,6 +17,36 @@
 #include <QTest>
 
 namespace amorix::test {
+
+// The parts of the main window, found by their object names; 0 is the
+// user, 1 the partner.
+inline QGroupBox* details(const QWidget* window, int person)
+{
+    return child<QGroupBox>(window, person == 0 ? "yourDetails" : "partnerDetails");
+}
+inline QLineEdit* nameBox(const QWidget* window, int person)
+{
+    return child<QLineEdit>(details(window, person), "txtName");
+}
+// One of the person's date lists: "cboMonth", "cboDate" or "cboYear".
+inline QComboBox* dateList(const QWidget* window, int person, const char* which)
+{
+    return child<QComboBox>(details(window, person), which);
+}
+// The reading view, none before the first reading.
+inline ReadingView* readingView(const QWidget* window)
+{
+    return window->findChild<ReadingView*>(QStringLiteral("fraResult"));
+}
+inline QLabel* value(const QWidget* window, int index)
+{
+    return child<QLabel>(window, qPrintable(ReadingView::valueName(index)));
+}
+inline QFrame* display(const QWidget* window, int tab)
+{
+    const char* const frames[] = {"yourResult", "partnerResult", "loveResult"};
+    return child<QFrame>(window, frames[tab]);
+}
 
 // True when the view is the page its stack shows.
 inline bool inFront(const QWidget* view)
@@ -62,10 +93,10 @@ struct Person {
 
 inline void enter(frmMain& window, int index, const Person& person)
 {
-    type(window.fraDetails(index)->txtName(), person.name);
-    choose(window.fraDetails(index)->cboMonth(), person.month);
-    choose(window.fraDetails(index)->cboDate(), person.day);
-    choose(window.fraDetails(index)->cboYear(), person.year);
+    type(test::nameBox(&window, index), person.name);
+    choose(test::dateList(&window, index, "cboMonth"), person.month);
+    choose(test::dateList(&window, index, "cboDate"), person.day);
+    choose(test::dateList(&window, index, "cboYear"), person.year);
 }
 
 inline void clickTab(QTabBar* bar, int index)
@@ -77,7 +108,7 @@ inline QStringList values(const frmMain& window)
 {
     QStringList texts;
     for (int value = 0; value < reading::kValueCount; ++value)
-        texts.append(window.fraResult()->lblResult(value)->text());
+        texts.append(test::value(&window, value)->text());
     return texts;
 }
 

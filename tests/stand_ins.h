@@ -5,9 +5,10 @@
 #include "system/program_state.h"
 #include "system/seams.h"
 #include "system/single_instance.h"
-#include "system_widgets/forms.h"
 #include "system_widgets/message_boxes.h"
+#include "system_widgets/run.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QList>
 #include <QStringList>
@@ -105,17 +106,38 @@ private:
     bool running_;
 };
 
-// Deletes every window a test left behind and starts the program afresh;
-// the stand-ins stay with whoever put them in.
+// The control of that object name inside a window or part; a test that
+// asks for one the window does not have stops there.
+template <class Control = QWidget>
+Control* child(const QObject* parent, const char* name)
+{
+    auto* control = parent->findChild<Control*>(QLatin1String(name));
+    if (!control)
+        qFatal("no %s named %s", Control::staticMetaObject.className(), name);
+    return control;
+}
+
+// The window of that class that is open, shown or not yet shown, if any:
+// a closed one is hidden until it is deleted.
+template <class Form>
+Form* openWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(window);
+            form && !(form->isHidden() && form->testAttribute(Qt::WA_WState_ExplicitShowHide)))
+            return form;
+    return nullptr;
+}
+
+// Deletes every window a test left behind and starts the run afresh; the
+// stand-ins stay with whoever put them in.
 inline void resetProgram()
 {
-    for (QWidget* form : forms::loaded()) {
-        forms::remove(form);
-        delete form;
-    }
-    const SeamStandIns standIns = programState().standIns;
-    programState() = ProgramState{};
-    programState().standIns = standIns;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!window->parentWidget())
+            window->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    beginRun();
 }
 
 } // namespace amorix::test

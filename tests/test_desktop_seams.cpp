@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -149,7 +150,7 @@ private slots:
         auto* exit = new frmExitScreen;
         exit->show();
         QVERIFY(QTest::qWaitForWindowActive(exit));
-        exit->Frame2()->cmdSubmit_Click();
+        test::child<QPushButton>(exit, "cmdSubmit")->click();
         QCOMPARE(desktop.messages.size(), 2);
         QCOMPARE(desktop.messages.last().owner.data(), exit);
         test::resetProgram();

@@ -9,7 +9,6 @@
 #include "stand_ins.h"
 #include "system/settings_store.h"
 #include "system/single_instance.h"
-#include "system_widgets/forms.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -82,7 +81,7 @@ private slots:
                      qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
         };
         // Pasted and selected, as a person would bring in such a name.
-        QLineEdit* const boxes[] = {window.fraDetails(0)->txtName(), window.fraDetails(1)->txtName()};
+        QLineEdit* const boxes[] = {test::nameBox(&window, 0), test::nameBox(&window, 1)};
         for (QLineEdit* box : boxes) {
             QApplication::clipboard()->setText(name);
             timer.start();
@@ -95,7 +94,7 @@ private slots:
         }
 
         timer.start();
-        QTest::mouseClick(window.cmdProceed(), Qt::LeftButton);
+        QTest::mouseClick(test::child<QPushButton>(&window, "cmdProceed"), Qt::LeftButton);
         window.repaint();
         quick(500);
         // Back at the still selected names.
@@ -109,9 +108,9 @@ private slots:
             return;
         }
         QVERIFY(desktop.messages.isEmpty());
-        QCOMPARE(window.fraResult()->lblResult(0)->text(), shown);
-        QCOMPARE(window.fraResult()->lblResult(5)->text(), shown);
-        QCOMPARE(window.fraResult()->lblResult(2)->text(), QStringLiteral("3"));
+        QCOMPARE(test::value(&window, 0)->text(), shown);
+        QCOMPARE(test::value(&window, 5)->text(), shown);
+        QCOMPARE(test::value(&window, 2)->text(), QStringLiteral("3"));
     }
 
     void brokenSettings_data()
@@ -164,7 +163,7 @@ private slots:
         test::FixedInstance instance(false);
         StartApplication(instance, store, openMainWindow);
 
-        frmMain* window = forms::find<frmMain>();
+        frmMain* window = test::openWindow<frmMain>();
         QVERIFY(window && window->isVisible());
         QVERIFY2(desktop.messages.isEmpty(), qPrintable(desktop.messageTexts().join(", ")));
         QVERIFY(desktop.ends.isEmpty());

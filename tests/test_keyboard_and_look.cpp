@@ -17,7 +17,6 @@
 #include "rules/titles.h"
 #include "stand_ins.h"
 #include "system/modHelp.h"
-#include "system_widgets/forms.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -158,12 +157,12 @@ QStringList contrastShortfalls(QWidget* window)
 
 enum class Window { Main, Reading, About, Exit };
 
-frmMain* mainWindow(QWidget* window) { return static_cast<frmMain*>(window); }
-frmAbout* about(QWidget* window) { return static_cast<frmAbout*>(window); }
-frmExitScreen* exitScreen(QWidget* window) { return static_cast<frmExitScreen*>(window); }
-
 // Picks one control out of an open window.
 using PickWidget = std::function<QWidget*(QWidget*)>;
+PickWidget named(const char* name)
+{
+    return [name](QWidget* window) { return test::child(window, name); };
+}
 
 } // namespace
 
@@ -185,8 +184,8 @@ class TestKeyboardAndLook : public QObject {
             auto* main = new frmMain;
             window = main;
             if (which == Window::Reading) {
-                main->fraDetails(0)->txtName()->setText("Anna");
-                main->fraDetails(1)->txtName()->setText("Ben");
+                test::nameBox(main, 0)->setText("Anna");
+                test::nameBox(main, 1)->setText("Ben");
                 main->cmdProceed_Click();
             }
         }
@@ -249,12 +248,11 @@ private slots:
             Window window;
             const char* name;
             PickWidget button;
-        } buttons[] = {
-            {Window::Main, "cmdProceed", [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdProceed(); }},
-            {Window::Reading, "cmdBack", [](QWidget* w) -> QWidget* { return mainWindow(w)->fraResult()->cmdBack(); }},
-            {Window::About, "cmdOK", [](QWidget* w) -> QWidget* { return about(w)->cmdOK(); }},
-            {Window::Exit, "cmdClose", [](QWidget* w) -> QWidget* { return exitScreen(w)->cmdClose(); }},
-            {Window::Exit, "cmdSubmit", [](QWidget* w) -> QWidget* { return exitScreen(w)->Frame2()->cmdSubmit(); }}};
+        } buttons[] = {{Window::Main, "cmdProceed", named("cmdProceed")},
+                       {Window::Reading, "cmdBack", named("cmdBack")},
+                       {Window::About, "cmdOK", named("cmdOK")},
+                       {Window::Exit, "cmdClose", named("cmdClose")},
+                       {Window::Exit, "cmdSubmit", named("cmdSubmit")}};
         for (const auto& b : buttons) {
             QTest::addRow("%s Return", b.name) << b.window << b.button << int(Qt::Key_Return) << int(Qt::NoModifier);
             QTest::addRow("%s keypad Enter", b.name)
@@ -284,31 +282,21 @@ private slots:
         QTest::addColumn<PickWidget>("link");
         QTest::addColumn<PickWidget>("before"); // the control Tab leaves for it
         QTest::addColumn<QString>("address");
-        const PickWidget proceed = [](QWidget* w) -> QWidget* { return mainWindow(w)->cmdProceed(); };
-        QTest::newRow("top label") << Window::Main
-                                   << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->Label61(); })
-                                   << proceed << modHelp::homePageAddress();
-        QTest::newRow("co-brand banner") << Window::Main << PickWidget([](QWidget* w) -> QWidget* {
-            return mainWindow(w)->lblCobrand();
-        }) << proceed << modHelp::coBrandPageAddress();
+        const PickWidget proceed = named("cmdProceed");
+        QTest::newRow("top label") << Window::Main << named("lblHomeLink") << proceed << modHelp::homePageAddress();
+        QTest::newRow("co-brand banner") << Window::Main << named("lblCobrand") << proceed
+                                         << modHelp::coBrandPageAddress();
         QTest::newRow("fully branded banner")
-            << Window::Main << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->lblFullBrand(); })
-            << proceed << modHelp::fullyBrandedPageAddress();
+            << Window::Main << named("lblFullBrand") << proceed << modHelp::fullyBrandedPageAddress();
         QTest::newRow("top label over the reading")
-            << Window::Reading << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->Label61(); })
-            << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->fraResult()->cmdBack(); })
-            << modHelp::homePageAddress();
-        const PickWidget ok = [](QWidget* w) -> QWidget* { return about(w)->cmdOK(); };
+            << Window::Reading << named("lblHomeLink") << named("cmdBack") << modHelp::homePageAddress();
+        const PickWidget ok = named("cmdOK");
         QTest::newRow("about box, home page")
-            << Window::About << PickWidget([](QWidget* w) -> QWidget* { return about(w)->lblHomePage(); }) << ok
-            << modHelp::homePageAddress();
+            << Window::About << named("lblHomePage") << ok << modHelp::homePageAddress();
         QTest::newRow("about box, details")
-            << Window::About << PickWidget([](QWidget* w) -> QWidget* { return about(w)->lblCoBrand(); }) << ok
-            << modHelp::fullyBrandedPageAddress();
+            << Window::About << named("lblCoBrand") << ok << modHelp::fullyBrandedPageAddress();
         QTest::newRow("exit screen, catalogue")
-            << Window::Exit << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->lblGoToHome(); })
-            << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->Frame2()->txtFriendName(); })
-            << modHelp::softwaresPageAddress();
+            << Window::Exit << named("lblGoToHome") << named("txtFriendName") << modHelp::softwaresPageAddress();
     }
     void linkLabelsByKeyboard()
     {
@@ -356,24 +344,26 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(int, step);
         auto* main = static_cast<frmMain*>(open(Window::Reading));
+        auto* tabs = test::child<QTabBar>(main, "tabResults");
         for (QWidget* focus :
-             {static_cast<QWidget*>(main->fraResult()->TS()), static_cast<QWidget*>(main->fraResult()->cmdBack()),
-              static_cast<QWidget*>(main->Label61())}) {
-            const int expected = (main->fraResult()->TS()->currentIndex() + step + 3) % 3;
+             {test::child(main, "tabResults"), test::child(main, "cmdBack"), test::child(main, "lblHomeLink")}) {
+            const int expected = (tabs->currentIndex() + step + 3) % 3;
             focus->setFocus();
             QTest::keyClick(focus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-            QCOMPARE(main->fraResult()->TS()->currentIndex(), expected);
-            QVERIFY(inFront(main->fraResult()->fraDisplay(expected)));
+            QCOMPARE(tabs->currentIndex(), expected);
+            QVERIFY(inFront(test::display(main, expected)));
         }
         // From a value the focus goes on into the new tab's frame, not to Back.
-        main->fraResult()->TS()->setCurrentIndex(0);
-        main->fraResult()->firstValue()->setFocus();
-        QTest::keyClick(main->fraResult()->firstValue(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(main->fraResult()->displays()->currentWidget()->isAncestorOf(QApplication::focusWidget()));
+        tabs->setCurrentIndex(0);
+        QLabel* first = test::readingView(main)->firstValue();
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(
+            test::child<QStackedWidget>(main, "displays")->currentWidget()->isAncestorOf(QApplication::focusWidget()));
         // On the entries the keys switch nothing.
         main->cmdBack_Click();
-        QTest::keyClick(main->fraDetails(0)->txtName(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(inFront(main->fraMain()));
+        QTest::keyClick(test::nameBox(main, 0), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(inFront(test::child<QFrame>(main, "fraMain")));
     }
 
     // Windows opened centred stand centred by their whole frame, title bar
@@ -424,16 +414,16 @@ private slots:
         QWidget* shown = open(window);
         QPushButton* target = nullptr;
         if (auto* main = qobject_cast<frmMain*>(shown)) {
-            main->fraDetails(0)->txtName()->setText("Anna");
-            main->fraDetails(1)->txtName()->setText("Ben");
-            main->fraDetails(0)->cboMonth()->setCurrentIndex(1); // February
-            main->fraDetails(0)->cboDate()->setCurrentIndex(30); // 31
-            main->fraDetails(1)->txtName()->setFocus();
-            target = main->cmdProceed();
+            test::nameBox(main, 0)->setText("Anna");
+            test::nameBox(main, 1)->setText("Ben");
+            test::dateList(main, 0, "cboMonth")->setCurrentIndex(1); // February
+            test::dateList(main, 0, "cboDate")->setCurrentIndex(30); // 31
+            test::nameBox(main, 1)->setFocus();
+            target = test::child<QPushButton>(main, "cmdProceed");
         } else {
             auto* exit = static_cast<frmExitScreen*>(shown);
-            exit->Frame2()->txtEmail()->setFocus();
-            target = exit->Frame2()->cmdSubmit();
+            test::child<QLineEdit>(exit, "txtEmail")->setFocus();
+            target = test::child<QPushButton>(exit, "cmdSubmit");
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
         QTRY_COMPARE(desktop->messageTexts(), QStringList{message});
@@ -478,8 +468,7 @@ private slots:
     {
         QFETCH(Window, window);
         QWidget* shown = open(window);
-        QLineEdit* box = window == Window::Main ? static_cast<frmMain*>(shown)->fraDetails(0)->txtName()
-                                                : static_cast<frmExitScreen*>(shown)->Frame2()->txtName();
+        QLineEdit* box = window == Window::Main ? test::nameBox(shown, 0) : test::child<QLineEdit>(shown, "txtName");
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
@@ -489,46 +478,46 @@ private slots:
     void focusFollowsTheViewInFront()
     {
         auto* main = static_cast<frmMain*>(open(Window::Main));
-        main->fraDetails(0)->txtName()->setText("Anna");
-        test::type(main->fraDetails(1)->txtName(), "Ben");
-        main->menu().mnuProceed()->trigger(); // File, first item: the focus stays in the name box
-        QTRY_VERIFY(inFront(main->fraResult()));
-        QCOMPARE(QApplication::focusWidget(), main->fraResult()->firstValue());
+        test::nameBox(main, 0)->setText("Anna");
+        test::type(test::nameBox(main, 1), "Ben");
+        test::child<QAction>(main, "mnuProceed")->trigger(); // File, first item: the focus stays in the name box
+        QTRY_VERIFY(inFront(test::readingView(main)));
+        QCOMPARE(QApplication::focusWidget(), test::readingView(main)->firstValue());
 
         // Back with the mouse: the focus returns to where it was.
-        QTest::mouseClick(main->fraResult()->cmdBack(), Qt::LeftButton);
-        QVERIFY(inFront(main->fraMain()));
-        QCOMPARE(QApplication::focusWidget(), main->fraDetails(1)->txtName());
+        QTest::mouseClick(test::child<QPushButton>(main, "cmdBack"), Qt::LeftButton);
+        QVERIFY(inFront(test::child<QFrame>(main, "fraMain")));
+        QCOMPARE(QApplication::focusWidget(), test::nameBox(main, 1));
 
         // Pressed with the mouse or its access key, the proceed button had
         // the focus itself.
         QTest::keyClick(main, Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::focusWidget(), main->fraResult()->firstValue());
+        QTRY_COMPARE(QApplication::focusWidget(), test::readingView(main)->firstValue());
         main->cmdBack_Click();
-        QCOMPARE(QApplication::focusWidget(), main->cmdProceed());
-        QTest::mouseClick(main->cmdProceed(), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), main->fraResult()->firstValue());
+        QCOMPARE(QApplication::focusWidget(), test::child<QPushButton>(main, "cmdProceed"));
+        QTest::mouseClick(test::child<QPushButton>(main, "cmdProceed"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), test::readingView(main)->firstValue());
         QTest::keyClick(main, Qt::Key_B, Qt::AltModifier);
-        QTRY_VERIFY(inFront(main->fraMain()));
-        QCOMPARE(QApplication::focusWidget(), main->cmdProceed());
+        QTRY_VERIFY(inFront(test::child<QFrame>(main, "fraMain")));
+        QCOMPARE(QApplication::focusWidget(), test::child<QPushButton>(main, "cmdProceed"));
     }
 
     void backWithoutEarlierFocusGoesToTheUsersName()
     {
         auto* main = static_cast<frmMain*>(open(Window::Main));
-        main->fraDetails(0)->txtName()->setText("Anna");
-        main->fraDetails(1)->txtName()->setText("Ben");
+        test::nameBox(main, 0)->setText("Anna");
+        test::nameBox(main, 1)->setText("Ben");
         main->setFocus(); // nothing of the input area has the focus
-        main->menu().mnuProceed()->trigger();
-        QVERIFY(inFront(main->fraResult()));
+        test::child<QAction>(main, "mnuProceed")->trigger();
+        QVERIFY(inFront(test::readingView(main)));
         main->cmdBack_Click();
-        QCOMPARE(QApplication::focusWidget(), main->fraDetails(0)->txtName());
+        QCOMPARE(QApplication::focusWidget(), test::nameBox(main, 0));
     }
 
     void tabStripIsReadable()
     {
         auto* main = static_cast<frmMain*>(open(Window::Reading));
-        QTabBar* tabs = main->fraResult()->TS();
+        QTabBar* tabs = test::child<QTabBar>(main, "tabResults");
         QCOMPARE(tabs->font().pixelSize(), 11); // 8.25 pt at 96 dpi
         QVERIFY(tabs->font().bold());
 
@@ -537,7 +526,8 @@ private slots:
         for (int i = 0; i < tabs->count(); ++i) {
             const QRect tab = tabs->tabRect(i);
             // The whole tab row lies above the display frames.
-            QVERIFY2(tabs->y() + tab.bottom() < main->fraResult()->displays()->y(), qPrintable(QString::number(i)));
+            QVERIFY2(tabs->y() + tab.bottom() < test::child<QStackedWidget>(main, "displays")->y(),
+                     qPrintable(QString::number(i)));
             right = std::max(right, tab.right());
             // Face: the colour left of the caption; caption: the darkest pixel.
             const QColor face = image.pixelColor(tab.left() + 3, tab.center().y());
@@ -573,18 +563,27 @@ private slots:
     {
         for (const Window window : {Window::Main, Window::Reading, Window::About, Window::Exit})
             QVERIFY2(cutTexts(open(window)).isEmpty(), qPrintable(cutTexts(open(window)).join(QStringLiteral("; "))));
-        auto* reading = static_cast<frmMain*>(open(Window::Reading))->fraResult();
+        QWidget* reading = open(Window::Reading);
         auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
+        const QSize readingSize = reading->size(), exitSize = exit->size();
+        // A longer text takes the room its window has: shown whole, without
+        // the window growing.
         const auto cut = [](QLabel* box, const QString& text) {
+            test::bringToFront(box->parentWidget());
             box->setText(text);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             return box->heightForWidth(box->width()) > box->height() ? text : QString();
         };
         const auto translated = reading::readingText;
-        for (int n = 1; n <= 9; ++n)
-            QCOMPARE(cut(reading->lblResult(4), translated(personalInterpretation(n)))
-                         + cut(reading->lblResult(11), translated(loveInterpretation(n)))
-                         + cut(exit->Label2(), supportText(static_cast<std::size_t>(n % kSupportTextCount))),
+        for (int n = 1; n <= 9; ++n) {
+            QCOMPARE(cut(test::value(reading, 4), translated(personalInterpretation(n)))
+                         + cut(test::value(reading, 11), translated(loveInterpretation(n)))
+                         + cut(test::child<QLabel>(exit, "lblSupport"),
+                               supportText(static_cast<std::size_t>(n % kSupportTextCount))),
                      QString());
+            QCOMPARE(reading->size(), readingSize);
+            QCOMPARE(exit->size(), exitSize);
+        }
     }
 
     // Under a pseudo-translation (every text in [ ] and a third longer) no
@@ -633,18 +632,10 @@ private slots:
         QTest::addColumn<Window>("window");
         QTest::addColumn<PickWidget>("frame");
         QTest::addColumn<QColor>("caption");
-        QTest::newRow("Your Personal Details")
-            << Window::Main << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->fraDetails(0); })
-            << colour::brown;
-        QTest::newRow("Your Partner's Personal Details")
-            << Window::Main << PickWidget([](QWidget* w) -> QWidget* { return mainWindow(w)->fraDetails(1); })
-            << colour::brown;
-        QTest::newRow("Refer A Friend") << Window::Exit
-                                        << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->Frame2(); })
-                                        << colour::white;
-        QTest::newRow("Download Velmora Softwares")
-            << Window::Exit << PickWidget([](QWidget* w) -> QWidget* { return exitScreen(w)->Frame6(); })
-            << colour::white;
+        QTest::newRow("Your Personal Details") << Window::Main << named("yourDetails") << colour::brown;
+        QTest::newRow("Your Partner's Personal Details") << Window::Main << named("partnerDetails") << colour::brown;
+        QTest::newRow("Refer A Friend") << Window::Exit << named("fraReferAFriend") << colour::white;
+        QTest::newRow("Download Velmora Softwares") << Window::Exit << named("fraCatalogue") << colour::white;
     }
     void frameCaptionsStandIn()
     {
@@ -667,24 +658,22 @@ private slots:
     void linkCheckBoxIsItsWholeRectangle()
     {
         QFETCH(QPoint, where);
-        auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
-        QCOMPARE(exit->Check1()->geometry(), QRect(2, 136, 479, 37)); // 30, 2040, 7185 x 555 twips
+        auto* link = test::child<QCheckBox>(open(Window::Exit), "chkVisitHome");
         // Screen readers are told the same rectangle.
-        QCOMPARE(QAccessible::queryAccessibleInterface(exit->Check1())->rect(),
-                 QRect(exit->Check1()->mapToGlobal(QPoint()), exit->Check1()->size()));
-        QTest::mouseClick(exit->Check1(), Qt::LeftButton, {}, where);
+        QCOMPARE(QAccessible::queryAccessibleInterface(link)->rect(), QRect(link->mapToGlobal(QPoint()), link->size()));
+        QTest::mouseClick(link, Qt::LeftButton, {}, where);
         QCOMPARE(desktop->opened.size(), 1);
-        QVERIFY(!exit->Check1()->isChecked());
+        QVERIFY(!link->isChecked());
     }
 
     void catalogueTextShowsAParagraphGap()
     {
         auto* exit = static_cast<frmExitScreen*>(open(Window::Exit));
-        QCOMPARE(exit->Label3()->text(), catalogueText()); // the text itself is unchanged
+        QCOMPARE(test::child<QLabel>(exit, "lblCatalogue")->text(), catalogueText()); // the text itself is unchanged
 
         // The longest run of empty pixel rows between the first and the last
         // line of text is a line high, not the leading between two lines.
-        const QImage image = exit->Label3()->grab().toImage();
+        const QImage image = test::child<QLabel>(exit, "lblCatalogue")->grab().toImage();
         QList<bool> inked;
         for (int y = 0; y < image.height(); ++y) {
             bool any = false;
@@ -699,7 +688,8 @@ private slots:
             run = inked[y] ? 0 : run + 1;
             longest = std::max(longest, run);
         }
-        QVERIFY2(longest >= exit->Label3()->fontMetrics().height(), qPrintable(QString::number(longest)));
+        QVERIFY2(longest >= test::child<QLabel>(exit, "lblCatalogue")->fontMetrics().height(),
+                 qPrintable(QString::number(longest)));
     }
 
     void paragraphGapsReplaceLongRunsOfSpaces_data()

@@ -13,7 +13,6 @@
 #include "rules/settings_codec.h"
 #include "stand_ins.h"
 #include "system/single_instance.h"
-#include "system_widgets/forms.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -41,24 +40,10 @@ namespace {
 // A window that only counts how often it was unloaded.
 class CountingWindow final : public QWidget {
 public:
-    explicit CountingWindow(QStringList* log = nullptr, QString name = {})
-        : log_(log)
-        , name_(std::move(name))
-    {
-    }
     int unloads = 0;
 
 protected:
-    void closeEvent(QCloseEvent*) override
-    {
-        ++unloads;
-        if (log_)
-            log_->append(name_);
-    }
-
-private:
-    QStringList* log_;
-    QString name_;
+    void closeEvent(QCloseEvent*) override { ++unloads; }
 };
 
 // Writes beyond `bytes` fail while it lives, as on a full disk; 0 sets no limit.
@@ -349,13 +334,13 @@ private slots:
         FixedInstance first(false);
 
         bool mainWindowDuringQuestion = true;
-        desktop.onMessage = [&](const Message&) { mainWindowDuringQuestion = forms::find<frmMain>() != nullptr; };
+        desktop.onMessage = [&](const Message&) { mainWindowDuringQuestion = test::openWindow<frmMain>() != nullptr; };
         StartApplication(first, store, openMainWindow);
 
         QCOMPARE(desktop.seeds, 1);
         QCOMPARE(desktop.messages.size(), 1);
         QVERIFY(!mainWindowDuringQuestion);
-        frmMain* window = forms::find<frmMain>();
+        frmMain* window = test::openWindow<frmMain>();
         QVERIFY(window && window->isVisible());
         QVERIFY(test::inFront(window->lblFullBrand()));
         QVERIFY(desktop.ends.isEmpty());
@@ -376,7 +361,7 @@ private slots:
         QVERIFY(applicationEnded());
         QCOMPARE(store.writes, 0);
         QVERIFY(desktop.opened.isEmpty());
-        QVERIFY(!forms::find<frmMain>());
+        QVERIFY(!test::openWindow<frmMain>());
     }
 
     // A main window that cannot be built ends the run rather than leave a
@@ -416,40 +401,25 @@ private slots:
         QCOMPARE(test::inFront(window->lblCobrand()), !fullBrandInFront);
     }
 
-    void nestedExitEndsOnce()
+    // Every open window is closed, also where one of them calls
+    // ExitApplication from its own unload handling, as the exit screen
+    // does; the run ends once.
+    void exitClosesEveryWindowAndEndsOnce()
     {
         test::StandIns desktop;
-        // The first window calls ExitApplication from its own unload handling,
-        // as the exit screen does; the second must never be unloaded.
         class ExitingWindow final : public QWidget {
         protected:
             void closeEvent(QCloseEvent*) override { ExitApplication(); }
         };
-        auto* first = new ExitingWindow;
-        auto* second = new CountingWindow;
-        forms::add(first);
-        forms::add(second);
+        ExitingWindow exiting;
+        CountingWindow counting;
+        exiting.show();
+        counting.show();
         ExitApplication();
         QCOMPARE(desktop.ends, QList<int>{0});
-        QCOMPARE(second->unloads, 0);
+        QCOMPARE(counting.unloads, 1);
+        QVERIFY(!exiting.isVisible() && !counting.isVisible());
         QVERIFY(applicationEnded());
-        delete first;
-        delete second;
-    }
-
-    void exitUnloadsInLoadOrder()
-    {
-        test::StandIns desktop;
-        QStringList order;
-        auto* b = new CountingWindow(&order, "loaded first");
-        auto* a = new CountingWindow(&order, "loaded second");
-        forms::add(b);
-        forms::add(a);
-        ExitApplication();
-        QCOMPARE(order, (QStringList{"loaded first", "loaded second"}));
-        QCOMPARE(desktop.ends, QList<int>{0});
-        delete a;
-        delete b;
     }
 
     // The windows show the stored icon files as they are, at each size.
@@ -477,12 +447,13 @@ private slots:
         frmAbout about;
         QCOMPARE(about.windowTitle(), QStringLiteral("QX Amorix v" AMORIX_VERSION));
         QCOMPARE(about.size(), QSize(471, 203));
-        QCOMPARE(about.Label1()->text(),
+        QCOMPARE(test::child<QLabel>(&about, "lblDescription")->text(),
                  QStringLiteral("QX Amorix gives you a better view about the nature of your relationship with your  "
                                 "partner based on birth number calculations."));
-        QCOMPARE(about.lblHomePage()->text(), QStringLiteral("Click here to visit http://www.velmora.example"));
-        QCOMPARE(about.lblCoBrand()->text(), QStringLiteral("Click here for more details"));
-        QVERIFY(about.cmdOK()->isDefault());
+        QCOMPARE(test::child<LinkLabel>(&about, "lblHomePage")->text(),
+                 QStringLiteral("Click here to visit http://www.velmora.example"));
+        QCOMPARE(test::child<LinkLabel>(&about, "lblCoBrand")->text(), QStringLiteral("Click here for more details"));
+        QVERIFY(test::child<QPushButton>(&about, "cmdOK")->isDefault());
     }
 
     void aboutBoxLinksLeaveItOpen()
@@ -491,8 +462,8 @@ private slots:
         frmAbout about;
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about));
-        QTest::mouseClick(about.lblHomePage(), Qt::LeftButton);
-        QTest::mouseClick(about.lblCoBrand(), Qt::LeftButton);
+        QTest::mouseClick(test::child<LinkLabel>(&about, "lblHomePage"), Qt::LeftButton);
+        QTest::mouseClick(test::child<LinkLabel>(&about, "lblCoBrand"), Qt::LeftButton);
         QCOMPARE(desktop.opened,
                  (QStringList{"http://www.velmora.example", "http://help.velmora.example/fully-branded.html"}));
         QVERIFY(about.isVisible());
@@ -501,7 +472,8 @@ private slots:
     void aboutBoxCloses_data()
     {
         QTest::addColumn<CloseAbout>("closeIt");
-        QTest::newRow("OK") << CloseAbout([](frmAbout* about) { QTest::mouseClick(about->cmdOK(), Qt::LeftButton); });
+        QTest::newRow("OK") << CloseAbout(
+            [](frmAbout* about) { QTest::mouseClick(test::child<QPushButton>(about, "cmdOK"), Qt::LeftButton); });
         QTest::newRow("Enter") << CloseAbout([](frmAbout* about) { QTest::keyClick(about, Qt::Key_Return); });
         QTest::newRow("Esc") << CloseAbout([](frmAbout* about) { QTest::keyClick(about, Qt::Key_Escape); });
         QTest::newRow("close box") << CloseAbout([](frmAbout* about) { about->close(); });

@@ -195,54 +195,6 @@
         <translation>Geburtsjahr der Person an deiner Seite</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>Januar</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Februar</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>März</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>April</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Juni</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Juli</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>August</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>September</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Oktober</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>November</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Dezember</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -517,9 +469,9 @@
         <translation>Bitte wähle einen gültigen Tag oder Monat!</translation>
     </message>
     <message>
-        <source>%1 %2, %3</source>
-        <comment>date of birth: month name, day, year</comment>
-        <translation>%2. %1 %3</translation>
+        <source>1</source>
+        <comment>the first day of a month in a date: French 1er, Portuguese 1º</comment>
+        <translation>1</translation>
     </message>
 </context>
 </TS>

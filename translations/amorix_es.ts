@@ -195,60 +195,12 @@
         <translation>Año de nacimiento de tu pareja</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>enero</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>febrero</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>marzo</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>abril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>mayo</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>junio</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>julio</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>agosto</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>septiembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>octubre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>noviembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>diciembre</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation>Fecha</translation>
+        <translation>Nacimiento</translation>
     </message>
 </context>
 <context>
@@ -323,7 +275,7 @@
     </message>
     <message>
         <source>Birth Number</source>
-        <translation>Número</translation>
+        <translation>Número de nacimiento</translation>
     </message>
     <message>
         <source>Significance</source>
@@ -427,7 +379,7 @@
     </message>
     <message>
         <source>Download Velmora Softwares</source>
-        <translation>Descargas de Velmora</translation>
+        <translation>Descarga programas de Velmora</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -517,9 +469,9 @@
         <translation>¡Elige un día o un mes válidos!</translation>
     </message>
     <message>
-        <source>%1 %2, %3</source>
-        <comment>date of birth: month name, day, year</comment>
-        <translation>%2 de %1 de %3</translation>
+        <source>1</source>
+        <comment>the first day of a month in a date: French 1er, Portuguese 1º</comment>
+        <translation>1</translation>
     </message>
 </context>
 </TS>

@@ -195,60 +195,12 @@
         <translation>Année de naissance de ta moitié</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>janvier</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>février</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>mars</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>avril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>juin</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>juillet</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>août</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>septembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>octobre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>novembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>décembre</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Prénom</translation>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation>Date</translation>
+        <translation>Naissance</translation>
     </message>
 </context>
 <context>
@@ -323,7 +275,7 @@
     </message>
     <message>
         <source>Birth Number</source>
-        <translation>Nombre</translation>
+        <translation>Nombre de naissance</translation>
     </message>
     <message>
         <source>Significance</source>
@@ -427,7 +379,7 @@
     </message>
     <message>
         <source>Download Velmora Softwares</source>
-        <translation>Téléchargements Velmora</translation>
+        <translation>Télécharger des logiciels Velmora</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -517,9 +469,9 @@
         <translation>Choisis un jour ou un mois valide&#x202f;!</translation>
     </message>
     <message>
-        <source>%1 %2, %3</source>
-        <comment>date of birth: month name, day, year</comment>
-        <translation>%2 %1 %3</translation>
+        <source>1</source>
+        <comment>the first day of a month in a date: French 1er, Portuguese 1º</comment>
+        <translation>1er</translation>
     </message>
 </context>
 </TS>

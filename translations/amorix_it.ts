@@ -195,54 +195,6 @@
         <translation>Anno di nascita della persona che ami</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>gennaio</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>febbraio</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>marzo</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>aprile</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>maggio</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>giugno</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>luglio</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>agosto</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>settembre</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>ottobre</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>novembre</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>dicembre</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
@@ -323,7 +275,7 @@
     </message>
     <message>
         <source>Birth Number</source>
-        <translation>Numero</translation>
+        <translation>Numero di nascita</translation>
     </message>
     <message>
         <source>Significance</source>
@@ -517,9 +469,9 @@
         <translation>Scegli un giorno o un mese valido!</translation>
     </message>
     <message>
-        <source>%1 %2, %3</source>
-        <comment>date of birth: month name, day, year</comment>
-        <translation>%2 %1 %3</translation>
+        <source>1</source>
+        <comment>the first day of a month in a date: French 1er, Portuguese 1º</comment>
+        <translation>1</translation>
     </message>
 </context>
 </TS>

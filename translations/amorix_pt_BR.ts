@@ -195,60 +195,12 @@
         <translation>Ano de nascimento da pessoa amada</translation>
     </message>
     <message>
-        <source>January</source>
-        <translation>janeiro</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>fevereiro</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>março</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>abril</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>maio</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>junho</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>julho</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>agosto</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>setembro</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>outubro</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>novembro</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>dezembro</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
     <message>
         <source>Birth Day</source>
-        <translation>Data</translation>
+        <translation>Nascimento</translation>
     </message>
 </context>
 <context>
@@ -323,7 +275,7 @@
     </message>
     <message>
         <source>Birth Number</source>
-        <translation>Número</translation>
+        <translation>Número de nascimento</translation>
     </message>
     <message>
         <source>Significance</source>
@@ -517,9 +469,9 @@
         <translation>Escolha um dia ou mês válido!</translation>
     </message>
     <message>
-        <source>%1 %2, %3</source>
-        <comment>date of birth: month name, day, year</comment>
-        <translation>%2 de %1 de %3</translation>
+        <source>1</source>
+        <comment>the first day of a month in a date: French 1er, Portuguese 1º</comment>
+        <translation>1º</translation>
     </message>
 </context>
 </TS>

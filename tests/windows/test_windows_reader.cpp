@@ -220,8 +220,7 @@ void WindowsReader::initTestCase()
              press(Qt::Key_Tab, Qt::ControlModifier);
              Heard heard = heardIn(main_);
              // The love text as it is seen.
-             heard.treeAlsoHolds.append("Text \"" + main_->fraResult()->lblResult(reading::kLoveInterpretation)->text()
-                                        + u'"');
+             heard.treeAlsoHolds.append("Text \"" + test::child<QLabel>(main_, "loveInterpretation")->text() + u'"');
              return heard;
          },
          {"Text \"Love Number 9\" [focused]"},
