@@ -33,7 +33,6 @@ LinkLabel* tealLink(QWidget* parent, const char* name, const QString& text)
     auto* link = new LinkLabel(text, parent);
     link->setObjectName(QLatin1String(name));
     link->setFont(verdana(8.25, false, true));
-    link->setMinimumHeight(13);
     setColours(link, colour::cyan, colour::teal);
     return link;
 }
@@ -54,7 +53,6 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setPixmap(appIcon().pixmap(32, 32));
     QLabel* lblTitle = tealLabel(this, "lblTitle", kWindowTitle, verdana(9.75, true), colour::black);
     lblTitle->setWordWrap(false);
-    lblTitle->setMinimumHeight(16);
     QLabel* lblDescription = tealLabel(this, "lblDescription",
                                        tr("QX Amorix gives you a better view about the nature of your relationship "
                                           "with your  partner based on birth number calculations."),

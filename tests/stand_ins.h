@@ -13,6 +13,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <cstdlib>
 #include <deque>
 #include <functional>
 
@@ -127,6 +128,14 @@ Form* openWindow()
             form && !(form->isHidden() && form->testAttribute(Qt::WA_WState_ExplicitShowHide)))
             return form;
     return nullptr;
+}
+
+// True when a window has the size it was drawn with, give or take the few
+// pixels a stand-in face for Verdana takes more or less.
+inline bool drawnSize(const QWidget& window, QSize drawn)
+{
+    const QSize off = window.size() - drawn;
+    return std::abs(off.width()) <= 4 && std::abs(off.height()) <= 4;
 }
 
 // Deletes every window a test left behind and starts the run afresh; the

@@ -446,7 +446,8 @@ private slots:
         test::StandIns desktop;
         frmAbout about;
         QCOMPARE(about.windowTitle(), QStringLiteral("QX Amorix v" AMORIX_VERSION));
-        QCOMPARE(about.size(), QSize(471, 203));
+        QVERIFY2(test::drawnSize(about, {471, 203}),
+                 qPrintable(QStringLiteral("%1x%2").arg(about.width()).arg(about.height())));
         QCOMPARE(test::child<QLabel>(&about, "lblDescription")->text(),
                  QStringLiteral("QX Amorix gives you a better view about the nature of your relationship with your  "
                                 "partner based on birth number calculations."));
