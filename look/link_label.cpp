@@ -43,7 +43,7 @@ QAccessibleInterface* linkAccessibility(const QString& className, QObject* objec
 } // namespace
 
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
-    : QLabel(labelText(caption), parent)
+    : BoxedLabel(labelText(caption), parent)
 {
     static const bool accessible = (QAccessible::installFactory(linkAccessibility), true);
     Q_UNUSED(accessible);

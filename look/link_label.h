@@ -4,11 +4,11 @@
 // Space.
 #pragma once
 
-#include <QLabel>
+#include "boxed_label.h"
 
 namespace amorix {
 
-class LinkLabel : public QLabel {
+class LinkLabel : public BoxedLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString& caption, QWidget* parent);

@@ -35,7 +35,8 @@ BrandBanner::BrandBanner(QWidget* parent)
     // shows without a switch).
     faces->addWidget(lblFullBrand_);
     faces->addWidget(lblCobrand_);
-    faces->setMinimumHeight(41);
+    for (LinkLabel* face : {lblFullBrand_, lblCobrand_})
+        face->wrapWithin(535, 41);
 
     auto* banner = new QVBoxLayout(this);
     banner->setContentsMargins(8, 11, 7, 4);

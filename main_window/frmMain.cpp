@@ -57,8 +57,7 @@ frmMain::frmMain(QWidget* parent)
                               false);
     lblHomeLink_->setObjectName(QStringLiteral("lblHomeLink"));
     lblHomeLink_->setAlignment(Qt::AlignCenter);
-    lblHomeLink_->setFixedWidth(434);
-    lblHomeLink_->setMinimumHeight(31);
+    lblHomeLink_->wrapWithin(434, 31);
     connect(lblHomeLink_, &LinkLabel::clicked, this, &frmMain::lblHomeLink_Click);
 
     fraFullBrand_ = new BrandBanner(window);

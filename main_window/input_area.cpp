@@ -2,6 +2,7 @@
 
 #include "view_parts.h"
 
+#include "look/boxed_label.h"
 #include "look/colours.h"
 #include "look/command_button.h"
 #include "look/fonts.h"
@@ -21,7 +22,7 @@ InputArea::InputArea(QWidget* parent)
         wrappedLabel(this,
                      tr("Let QX Amorix tell you more about your relationship. Just enter your partner's and "
                         "your date of birth and know more about your love prospects!"),
-                     colour::white, 45);
+                     colour::white, 517, 45);
     lblIntroduction_->setObjectName(QStringLiteral("lblIntroduction"));
 
     // Tab visits the controls in the order they are made: the user's

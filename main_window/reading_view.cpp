@@ -3,12 +3,15 @@
 #include "view_parts.h"
 
 #include "look/announced.h"
+#include "look/boxed_label.h"
+#include "look/captions.h"
 #include "look/classic_style.h"
 #include "look/colours.h"
 #include "look/command_button.h"
 #include "look/fonts.h"
 
 #include <QBoxLayout>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,18 +20,10 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace amorix {
 namespace {
-
-// A value on one line. It takes the width its row leaves, whatever the
-// length of its text: a name of many thousand characters is neither
-// measured nor widens the window, and shows as far as its row goes.
-class OneLineValue : public QLabel {
-public:
-    using QLabel::QLabel;
-    QSize sizeHint() const override { return {0, fontMetrics().height()}; }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-};
 
 // The frames' layout: titles in a column as wide as the longest needs, the
 // values beside them; wrapped values span both columns.
@@ -46,13 +41,26 @@ QGridLayout* valueGrid(QFrame* frame)
     return grid;
 }
 
-// Shows its first text until a reading puts a value in its place.
-QLabel* oneLineValue(QWidget* parent, const QString& first)
+// A value's box, this many pixels high (none: one line, wrapping
+// otherwise); it shows its first text until a reading puts a value in its
+// place.
+QLabel* valueLabel(QWidget* parent, const QString& first, int height = 0)
 {
-    QLabel* value = new OneLineValue(first, parent);
+    // Its text is never measured to lay the window out: a name of many
+    // thousand characters widens nothing, and a new reading costs no
+    // layout of its texts. Every text of the engine's fits its box (a
+    // check runs in every language).
+    const QFont font = verdana(8.25, true);
+    auto* value = new BoxedLabel(parent);
+    value->setBox({0, height > 0 ? height : QFontMetrics(font).height()});
     value->setTextFormat(Qt::PlainText);
-    value->setFont(verdana(8.25, true));
+    value->setText(first);
+    value->setFont(font);
     setTextColour(value, colour::cyan);
+    if (height > 0) {
+        value->setWordWrap(true);
+        value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     return value;
 }
 
@@ -104,7 +112,10 @@ ReadingView::ReadingView(QWidget* parent)
     QPushButton* cmdBack = commandButton(tr("&Back"), this);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     cmdBack->setFont(verdana(8.25, true));
-    cmdBack->setMinimumSize(67, 27);
+    // As wide as drawn, or as its caption needs in a longer language.
+    const int captionWidth =
+        cmdBack->fontMetrics().horizontalAdvance(labelText(cmdBack->text())) + 2 * kFrameCaptionIndent;
+    cmdBack->setFixedSize(std::max(67, captionWidth), 27);
     connect(cmdBack, &QPushButton::clicked, this, &ReadingView::backRequested);
 
     // The tab captions on top, the frames beneath, Back at the lower right.
@@ -172,12 +183,12 @@ void ReadingView::buildPersonValues(int person)
         title->setObjectName(valueName(reading::valueIndex(person, reading::Row(row))) + QLatin1String("Title"));
         QLabel*& value = lblResult_[reading::valueIndex(person, reading::Row(row))];
         if (row < reading::Significance) {
-            value = oneLineValue(frame, QLatin1String(kFirstTexts[row]));
+            value = valueLabel(frame, QLatin1String(kFirstTexts[row]));
             grid->addWidget(title, line, 0);
             grid->addWidget(value, line++, 1);
         } else {
             // The significance two lines high, the interpretation four.
-            value = wrappedLabel(frame, QString(), colour::cyan, row == reading::Significance ? 29 : 53);
+            value = valueLabel(frame, QString(), row == reading::Significance ? 29 : 53);
             grid->addWidget(title, line++, 0, 1, 2);
             grid->addWidget(value, line++, 0, 1, 2);
         }
@@ -193,9 +204,9 @@ void ReadingView::buildLoveValues()
     QGridLayout* grid = valueGrid(love);
     QLabel* title = captionLabel(love, tr("Love Number"), colour::teal);
     title->setObjectName(QStringLiteral("loveNumberTitle"));
-    lblResult_[reading::kLoveNumber] = oneLineValue(love, QStringLiteral("0"));
+    lblResult_[reading::kLoveNumber] = valueLabel(love, QStringLiteral("0"));
     titleFor(title, lblResult_[reading::kLoveNumber]);
-    lblResult_[reading::kLoveInterpretation] = wrappedLabel(love, QString(), colour::cyan, 69);
+    lblResult_[reading::kLoveInterpretation] = valueLabel(love, QString(), 69);
     grid->addWidget(title, 0, 0);
     grid->addWidget(lblResult_[reading::kLoveNumber], 0, 1);
     grid->addWidget(lblResult_[reading::kLoveInterpretation], 1, 0, 1, 2);

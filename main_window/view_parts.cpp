@@ -1,6 +1,7 @@
 #include "view_parts.h"
 
 #include "look/announced.h"
+#include "look/boxed_label.h"
 #include "look/captions.h"
 #include "look/colours.h"
 #include "look/fonts.h"
@@ -42,12 +43,14 @@ QLabel* captionLabel(QWidget* parent, const QString& caption, const QColor& text
     return label;
 }
 
-QLabel* wrappedLabel(QWidget* parent, const QString& caption, const QColor& text, int minimumHeight)
+BoxedLabel* wrappedLabel(QWidget* parent, const QString& caption, const QColor& text, int width, int minimumHeight)
 {
-    QLabel* label = captionLabel(parent, caption, text);
-    label->setWordWrap(true);
+    auto* label = new BoxedLabel(labelText(caption), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(verdana(8.25, true));
+    setTextColour(label, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setMinimumHeight(minimumHeight);
+    label->wrapWithin(width, minimumHeight);
     return label;
 }
 

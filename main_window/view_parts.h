@@ -12,6 +12,7 @@ class QWidget;
 
 namespace amorix {
 
+class BoxedLabel;
 class LinkLabel;
 
 // Makes the frame borderless, with white text on the background.
@@ -24,9 +25,10 @@ QStackedWidget* viewStack(QWidget* parent);
 // A bold caption on one line (an ampersand marks its access key).
 QLabel* captionLabel(QWidget* parent, const QString& caption, const QColor& text);
 
-// A bold caption that wraps, from the top left; at least minimumHeight
-// pixels high, so that the rows below keep their place when it is short.
-QLabel* wrappedLabel(QWidget* parent, const QString& caption, const QColor& text, int minimumHeight);
+// A bold caption that wraps, from the top left, measured once within
+// this width and at least minimumHeight high (so that what follows keeps
+// its place).
+BoxedLabel* wrappedLabel(QWidget* parent, const QString& caption, const QColor& text, int width, int minimumHeight);
 
 // A bold, underlined link in light blue, centred and wrapped; an opaque one
 // paints its own black background.
